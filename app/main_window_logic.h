@@ -1,0 +1,89 @@
+// The main window without its toolkit: owns the game state and runs every
+// command, timer tick and mouse press. Both front ends drive this class.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/control_states.h"
+#include "app/score_table.h"
+#include "app/view.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
+
+namespace brelvox {
+
+enum MouseButtons : unsigned { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+class MainWindowLogic final : public GameHost {
+ public:
+  // `directory` is where the settings, score and wave files are; empty means
+  // the working directory.
+  explicit MainWindowLogic(View& view, std::filesystem::path directory = {});
+
+  // Start-up, in the order the program creates its windows.
+  void FormCreate();          // main window: settings, game variables, seed
+  void HighscoreFormCreate(); // high-score window: reads the score file
+  void FormClose();           // writes the settings file
+
+  // Toolbar. The Click* forms are user clicks and do nothing while the control
+  // is disabled; the plain handlers are what a programmatic click runs.
+  void NewButtonClick();
+  void SoundButtonClick();
+  void InfoButtonClick();
+  void ClickPauseButton();
+  void PauseButtonClick();
+  void ClickHintButton();
+  void HintButtonClick();
+  void UpButtonClick();
+  void DownButtonClick();
+
+  // Timers. TimeTimer ticks only while enabled; Animator always runs.
+  void TimeTimerTimer();
+  void AnimatorTimer();
+
+  // A mouse button went down at client pixel (x, y); `held` is the set of
+  // buttons down now, the new one included.
+  void FormMouseDown(MouseButtons button, unsigned held, int x, int y);
+
+  // The info dialog's picture was clicked.
+  void InfoPictureMouseUp();
+
+  const GameState& State() const { return state_; }
+  GameState& MutableState() { return state_; }  // for tests and the driver's seed
+  const ControlStates& Controls() const { return controls_; }
+  const ScoreTable& Scores() const { return scores_; }
+  std::filesystem::path FilePath(const char* name) const;
+
+  // GameHost
+  void DrawCell(std::uint8_t code, int col, int row) override;
+  void PlayCue(const char* name) override;
+  void StopGameControls() override;
+  void SubmitScore(int level, int seconds) override;
+  void SetHintCounter(std::int32_t value) override;
+  void ShowTooManyHints() override;
+  void BeginBusyCursor() override;
+  void EndBusyCursor() override;
+
+ private:
+  void NewGame(int level);
+  void Relayout();
+  int BoardHeight() const;
+  int BoardWidth() const;
+
+  void SetEnabled(Control control, bool enabled);
+  void SetInterval(int ms);
+  void SetValue(Display display, std::int32_t value);
+  void SetVisible(Display display, bool visible);
+  void SetCaption(CaptionOf control, const std::string& caption);
+  void SetWidth(int width);
+  void SetHeight(int height);
+
+  View& view_;
+  std::filesystem::path directory_;
+  GameState state_;
+  ControlStates controls_;
+  ScoreTable scores_;
+};
+
+}  // namespace brelvox

@@ -1,0 +1,35 @@
+// The board: three layers of 30 x 24 cell codes in one block.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace brelvox {
+
+inline constexpr int kStride = 30;   // columns of the cell store, whatever the level
+inline constexpr int kMaxRows = 24;  // rows of the cell store
+inline constexpr int kLayerSize = kStride * kMaxRows;  // 720 cells per layer
+
+// Layer numbers.
+inline constexpr int ContentLayer = 0;  // what each cell really is
+inline constexpr int ShownLayer = 1;    // what the player sees
+inline constexpr int ProbeLayer = 2;    // scratch copy for the forced-move search
+
+// Cell codes: 0..8 are neighbour counts of cells without a mine.
+inline constexpr std::uint8_t cellCovered = 9;
+inline constexpr std::uint8_t cellMarked = 10;
+inline constexpr std::uint8_t cellMine = 11;
+inline constexpr std::uint8_t cellWrongMark = 12;
+
+struct Board {
+  std::array<std::uint8_t, 3 * kLayerSize> cells{};
+
+  std::uint8_t* layer(int l) { return cells.data() + l * kLayerSize; }
+  const std::uint8_t* layer(int l) const { return cells.data() + l * kLayerSize; }
+  std::uint8_t& at(int l, int col, int row) { return cells[l * kLayerSize + col + row * kStride]; }
+  std::uint8_t at(int l, int col, int row) const {
+    return cells[l * kLayerSize + col + row * kStride];
+  }
+};
+
+}  // namespace brelvox
