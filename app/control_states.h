@@ -7,7 +7,7 @@
 
 namespace brelvox {
 
-inline constexpr int kDesignWidth = 609;   // outer size of the toolbar-only window
+inline constexpr int kDesignWidth = 609;  // outer size of the toolbar-only window
 inline constexpr int kDesignHeight = 73;
 
 struct ControlStates {
@@ -17,7 +17,7 @@ struct ControlStates {
   int interval = 1000;
   int width = kDesignWidth;
   int height = kDesignHeight;
-  std::array<std::int32_t, 4> values{};         // DigHint, DigS, DigM, DigH
+  std::array<std::int32_t, 4> values{};  // DigHint, DigS, DigM, DigH
   std::array<bool, 4> visible{true, true, true, true};
   std::string pauseCaption = "Pause";
   std::string soundCaption = "Silent";

@@ -22,9 +22,9 @@ class MainWindowLogic final : public GameHost {
   explicit MainWindowLogic(View& view, std::filesystem::path directory = {});
 
   // Start-up, in the order the program creates its windows.
-  void FormCreate();          // main window: settings, game variables, seed
-  void HighscoreFormCreate(); // high-score window: reads the score file
-  void FormClose();           // writes the settings file
+  void FormCreate();           // main window: settings, game variables, seed
+  void HighscoreFormCreate();  // high-score window: reads the score file
+  void FormClose();            // writes the settings file
 
   // Toolbar. The Click* forms are user clicks and do nothing while the control
   // is disabled; the plain handlers are what a programmatic click runs.
@@ -68,8 +68,6 @@ class MainWindowLogic final : public GameHost {
  private:
   void NewGame(int level);
   void Relayout();
-  int BoardHeight() const;
-  int BoardWidth() const;
 
   void SetEnabled(Control control, bool enabled);
   void SetInterval(int ms);

@@ -1,0 +1,45 @@
+// The two size buttons and the full redraw at a new cell size.
+#include "app/main_window_logic.h"
+#include "app/settings_file.h"
+#include "app/window_geometry.h"
+
+namespace brelvox {
+
+void MainWindowLogic::UpButtonClick() {
+  if (state_.Rows == 0 || state_.CellSize >= MaxCellSize) return;
+  // The grown board must fit the whole screen; the 609 minimum plays no part.
+  const ScreenSize screen = view_.GetScreenSize();
+  const long long grown = state_.CellSize + 1;
+  if (!(screen.width > state_.Cols * grown + kFrameWidth)) return;
+  if (!(screen.height > state_.Rows * grown + kFrameHeight)) return;
+  ++state_.CellSize;
+  state_.CellSizes[state_.CurrentLevel] = state_.CellSize;
+  Relayout();
+}
+
+void MainWindowLogic::DownButtonClick() {
+  if (state_.Rows == 0 || state_.CellSize <= MinCellSize) return;
+  --state_.CellSize;
+  state_.CellSizes[state_.CurrentLevel] = state_.CellSize;
+  Relayout();
+}
+
+void MainWindowLogic::Relayout() {
+  view_.BeginBusyCursor();
+  const int size = state_.CellSize;
+  SetWidth(WindowWidthFor(state_.Cols, size));
+  if (!state_.Paused) SetHeight(WindowHeightFor(state_.Rows, size));
+  view_.ResizeBoardPicture(state_.Cols * size, state_.Rows * size);
+  view_.FitNumberFont(size);
+  // A finished game shows its final picture, kept in the content layer.
+  const int layer = state_.GameOver ? ContentLayer : ShownLayer;
+  for (int col = 0; col < state_.Cols; ++col) {
+    for (int row = 0; row < state_.Rows; ++row) {
+      view_.DrawCell(state_.board.at(layer, col, row), col, row);
+    }
+  }
+  view_.RepaintNow();
+  view_.EndBusyCursor();
+}
+
+}  // namespace brelvox

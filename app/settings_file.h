@@ -1,0 +1,27 @@
+// "Brelvox.ini": the display size of each level, read at start-up and
+// written at every close.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brelvox {
+
+inline constexpr const char* kSettingsFileName = "Brelvox.ini";
+inline constexpr std::array<std::int32_t, 4> DefaultCellSizes = {64, 31, 25, 21};
+inline constexpr int MinCellSize = 18;
+inline constexpr int MaxCellSize = 75;
+
+// The four sizes from the file's lines 2 to 5, clamped into 18..75, or nothing
+// when the file is short or a value does not convert.
+std::optional<std::array<std::int32_t, 4>> ParseDisplaySizes(const std::vector<std::string>& lines);
+
+std::array<std::int32_t, 4> ReadDisplaySizes(const std::string& path);
+std::string FormatDisplaySizes(const std::array<std::int32_t, 4>& sizes);
+// A failure is silent: the program closes as usual.
+void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, 4>& sizes);
+
+}  // namespace brelvox

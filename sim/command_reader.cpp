@@ -1,0 +1,157 @@
+#include "sim/command_reader.h"
+
+#include <vector>
+
+namespace brelvox::sim {
+namespace {
+
+std::vector<std::string_view> SplitWords(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t p = 0;
+  while (p < line.size()) {
+    while (p < line.size() && line[p] == ' ') ++p;
+    const std::size_t start = p;
+    while (p < line.size() && line[p] != ' ') ++p;
+    if (p > start) words.push_back(line.substr(start, p - start));
+  }
+  return words;
+}
+
+// Decimal digits only, leading zeros allowed, no sign, at most `max`.
+bool ParseNumber(std::string_view word, std::uint64_t max, std::uint64_t& value) {
+  if (word.empty()) return false;
+  value = 0;
+  for (char ch : word) {
+    if (ch < '0' || ch > '9') return false;
+    value = value * 10 + static_cast<unsigned>(ch - '0');
+    if (value > max) return false;
+  }
+  return true;
+}
+
+bool ParseLevel(std::string_view word, int& level) {
+  bool negative = false;
+  if (!word.empty() && word[0] == '-') {
+    negative = true;
+    word.remove_prefix(1);
+  }
+  std::uint64_t value = 0;
+  if (!ParseNumber(word, 3, value)) return false;
+  level = negative ? -static_cast<int>(value) : static_cast<int>(value);
+  return level >= -1;
+}
+
+bool ParseButton(std::string_view word, MouseButtons& button, char& letter) {
+  if (word == "left") {
+    button = kLeftButton;
+    letter = 'l';
+  } else if (word == "right") {
+    button = kRightButton;
+    letter = 'r';
+  } else if (word == "middle") {
+    button = kMiddleButton;
+    letter = 'm';
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool ParseHeld(std::string_view word, char required, unsigned& held) {
+  held = 0;
+  bool hasRequired = false;
+  for (char ch : word) {
+    const unsigned bit = ch == 'l'   ? kLeftButton
+                         : ch == 'r' ? kRightButton
+                         : ch == 'm' ? kMiddleButton
+                                     : 0u;
+    if (bit == 0 || (held & bit)) return false;
+    held |= bit;
+    hasRequired = hasRequired || ch == required;
+  }
+  return hasRequired;
+}
+
+constexpr std::uint64_t kMaxPixel = 2147483647;
+
+}  // namespace
+
+ParsedLine ParseLine(std::string_view line) {
+  if (!line.empty() && line[0] == '#') return Ignored{};
+  std::size_t first = 0;
+  while (first < line.size() && line[first] == ' ') ++first;
+  if (first == line.size()) return Ignored{};
+
+  Command cmd;
+  // The name keeps everything after the one blank that follows the word.
+  const std::string_view rest = line.substr(first);
+  if (rest.substr(0, 4) == "name" && (rest.size() == 4 || rest[4] == ' ')) {
+    cmd.verb = Verb::Name;
+    cmd.hasName = rest.size() > 4;
+    if (cmd.hasName) cmd.name = std::string(rest.substr(5));
+    return cmd;
+  }
+  if (line.find('\t') != std::string_view::npos) return Error{"tab in command"};
+
+  const std::vector<std::string_view> words = SplitWords(line);
+  const std::string_view verb = words[0];
+  const std::size_t args = words.size() - 1;
+  auto expectArgs = [&](std::size_t n) { return args == n; };
+
+  static constexpr struct {
+    const char* word;
+    Verb verb;
+  } kPlain[] = {{"hint", Verb::Hint},     {"pause", Verb::Pause},   {"sound", Verb::Sound},
+                {"info", Verb::Info},     {"bigger", Verb::Bigger}, {"smaller", Verb::Smaller},
+                {"second", Verb::Second}, {"tick", Verb::Tick},     {"dump", Verb::Dump},
+                {"quit", Verb::Quit}};
+  for (const auto& plain : kPlain) {
+    if (verb == plain.word) {
+      if (!expectArgs(0)) return Error{"no arguments expected"};
+      cmd.verb = plain.verb;
+      return cmd;
+    }
+  }
+
+  std::uint64_t a = 0;
+  std::uint64_t b = 0;
+  if (verb == "seed") {
+    if (!expectArgs(1)) return Error{"seed needs one argument"};
+    if (!ParseNumber(words[1], 4294967295ULL, a)) return Error{"bad seed"};
+    cmd.verb = Verb::Seed;
+    cmd.seed = static_cast<std::uint32_t>(a);
+    return cmd;
+  }
+  if (verb == "screen") {
+    if (!expectArgs(2)) return Error{"screen needs two arguments"};
+    if (!ParseNumber(words[1], kMaxPixel, a) || !ParseNumber(words[2], kMaxPixel, b)) {
+      return Error{"bad screen size"};
+    }
+    cmd.verb = Verb::Screen;
+    cmd.width = static_cast<int>(a);
+    cmd.height = static_cast<int>(b);
+    return cmd;
+  }
+  if (verb == "new") {
+    if (!expectArgs(1)) return Error{"new needs one argument"};
+    if (!ParseLevel(words[1], cmd.level)) return Error{"bad level"};
+    cmd.verb = Verb::New;
+    return cmd;
+  }
+  if (verb == "press") {
+    if (!expectArgs(4)) return Error{"press needs four arguments"};
+    char letter = 0;
+    if (!ParseButton(words[1], cmd.button, letter)) return Error{"bad button"};
+    if (!ParseHeld(words[2], letter, cmd.held)) return Error{"bad held buttons"};
+    if (!ParseNumber(words[3], kMaxPixel, a) || !ParseNumber(words[4], kMaxPixel, b)) {
+      return Error{"bad coordinates"};
+    }
+    cmd.verb = Verb::Press;
+    cmd.x = static_cast<int>(a);
+    cmd.y = static_cast<int>(b);
+    return cmd;
+  }
+  return Error{"unknown command: " + std::string(verb)};
+}
+
+}  // namespace brelvox::sim

@@ -1,0 +1,157 @@
+#include "sim/driver.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "app/main_window_logic.h"
+#include "game/clock_time.h"
+#include "sim/command_reader.h"
+#include "sim/print_view.h"
+
+namespace brelvox::sim {
+namespace {
+
+char CellChar(std::uint8_t code) {
+  if (code <= 8) return static_cast<char>('0' + code);
+  switch (code) {
+    case cellCovered:
+      return '.';
+    case cellMarked:
+      return 'F';
+    case cellMine:
+      return '*';
+    case cellWrongMark:
+      return 'X';
+  }
+  return '?';
+}
+
+void Dump(const MainWindowLogic& logic, std::FILE* out) {
+  const GameState& s = logic.State();
+  const ControlStates& c = logic.Controls();
+  std::fprintf(out,
+               "state Level=%d GameOver=%d Paused=%d Cols=%d Rows=%d Mines=%d HintsLeft=%d "
+               "CellSize=%d CellSizes=%d,%d,%d,%d Seconds=%d SoundOn=%d BlinkPhase=%d "
+               "AnimSteps=%d AnimCol=%d AnimRow=%d\n",
+               s.CurrentLevel, s.GameOver, s.Paused, s.Cols, s.Rows, s.MineCount,
+               static_cast<int>(s.HintsLeft), s.CellSize, static_cast<int>(s.CellSizes[0]),
+               static_cast<int>(s.CellSizes[1]), static_cast<int>(s.CellSizes[2]),
+               static_cast<int>(s.CellSizes[3]), static_cast<int>(WholeSeconds(s.Elapsed)),
+               s.SoundOn, s.BlinkPhase, static_cast<int>(s.AnimSteps), static_cast<int>(s.AnimCol),
+               static_cast<int>(s.AnimRow));
+  std::fprintf(out,
+               "controls PauseButton=%d HintButton=%d TimeTimer=%d Interval=%d Width=%d "
+               "Height=%d DigHint=%d DigS=%d DigM=%d DigH=%d DigSVisible=%d DigMVisible=%d "
+               "DigHVisible=%d PauseCaption=%s SoundCaption=%s\n",
+               c.pauseEnabled, c.hintEnabled, c.timerEnabled, c.interval, c.width, c.height,
+               static_cast<int>(c.values[0]), static_cast<int>(c.values[1]),
+               static_cast<int>(c.values[2]), static_cast<int>(c.values[3]), c.visible[1],
+               c.visible[2], c.visible[3], c.pauseCaption.c_str(), c.soundCaption.c_str());
+  for (const int layer : {ContentLayer, ShownLayer}) {
+    for (int row = 0; row < s.Rows; ++row) {
+      std::string line = layer == ContentLayer ? "content " : "shown ";
+      line += std::to_string(row);
+      line += ' ';
+      for (int col = 0; col < s.Cols; ++col) line += CellChar(s.board.at(layer, col, row));
+      line += '\n';
+      std::fwrite(line.data(), 1, line.size(), out);
+    }
+  }
+  const ScoreTable& scores = logic.Scores();
+  for (int level = 0; level < 4; ++level) {
+    for (int rank = 1; rank <= kRanks; ++rank) {
+      const std::string& name = scores.names[level][rank - 1];
+      std::fprintf(out, "score %d %d %u ", level, rank,
+                   static_cast<unsigned>(scores.times[level][rank - 1]));
+      std::fwrite(name.data(), 1, name.size(), out);
+      std::fputc('\n', out);
+    }
+  }
+}
+
+}  // namespace
+
+int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& directory) {
+  DialogAnswers answers;
+  PrintView view(out, answers);
+  MainWindowLogic logic(view, directory);
+  logic.FormCreate();
+  logic.HighscoreFormCreate();
+
+  bool anyError = false;
+  char* buffer = nullptr;
+  std::size_t capacity = 0;
+  ssize_t length;
+  while ((length = ::getline(&buffer, &capacity, in)) >= 0) {
+    std::string_view line(buffer, static_cast<std::size_t>(length));
+    if (!line.empty() && line.back() == '\n') {
+      line.remove_suffix(1);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    }
+    const ParsedLine parsed = ParseLine(line);
+    if (const auto* error = std::get_if<Error>(&parsed)) {
+      std::fprintf(out, "error %s\n", error->text.c_str());
+      anyError = true;
+      continue;
+    }
+    const auto* cmd = std::get_if<Command>(&parsed);
+    if (cmd == nullptr) continue;
+    bool quit = false;
+    switch (cmd->verb) {
+      case Verb::Seed:
+        logic.MutableState().RandomState = cmd->seed;
+        break;
+      case Verb::Screen:
+        answers.screen = {cmd->width, cmd->height};
+        break;
+      case Verb::New:
+        answers.level = cmd->level;
+        logic.NewButtonClick();
+        break;
+      case Verb::Press:
+        logic.FormMouseDown(cmd->button, cmd->held, cmd->x, cmd->y);
+        break;
+      case Verb::Hint:
+        logic.ClickHintButton();
+        break;
+      case Verb::Pause:
+        logic.ClickPauseButton();
+        break;
+      case Verb::Sound:
+        logic.SoundButtonClick();
+        break;
+      case Verb::Info:
+        logic.InfoButtonClick();
+        break;
+      case Verb::Bigger:
+        logic.UpButtonClick();
+        break;
+      case Verb::Smaller:
+        logic.DownButtonClick();
+        break;
+      case Verb::Second:
+        logic.TimeTimerTimer();
+        break;
+      case Verb::Tick:
+        logic.AnimatorTimer();
+        break;
+      case Verb::Name:
+        answers.nameGiven = cmd->hasName;
+        answers.name = cmd->name;
+        break;
+      case Verb::Dump:
+        Dump(logic, out);
+        break;
+      case Verb::Quit:
+        quit = true;
+        break;
+    }
+    if (quit) break;
+  }
+  std::free(buffer);
+  logic.FormClose();
+  std::fflush(out);
+  return anyError ? 2 : 0;
+}
+
+}  // namespace brelvox::sim

@@ -1,0 +1,19 @@
+// The safe-move finder: what a single uncovered number already settles.
+#pragma once
+
+#include <cstdint>
+
+#include "game/game_state.h"
+
+namespace brelvox {
+
+inline constexpr std::uint8_t moveNone = 0;
+inline constexpr std::uint8_t moveSafe = 1;  // a cell without a mine, not uncovered yet
+inline constexpr std::uint8_t moveMine = 2;  // a covered cell that certainly holds a mine
+
+// Looks at `layer` (shown or probe) one number cell at a time, judging marks by
+// the true content. Returns the last qualifying cell in column-major order;
+// `col` and `row` are written only when something is found.
+std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row);
+
+}  // namespace brelvox
