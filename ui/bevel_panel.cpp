@@ -1,0 +1,85 @@
+#include "bevel_panel.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor kShadow(0x80, 0x80, 0x80);
+const QColor kHighlight(0xFF, 0xFF, 0xFF);
+
+void FillInclusive(QPainter& painter, int left, int top, int right, int bottom,
+                   const QColor& color) {
+  if (right < left || bottom < top) return;
+  painter.fillRect(QRect(left, top, right - left + 1, bottom - top + 1), color);
+}
+
+}  // namespace
+
+TBevelPanel::TBevelPanel(QWidget* parent)
+    : QWidget(parent), color_(palette().color(QPalette::Button)) {}
+
+void TBevelPanel::SetBevelInner(TBevel bevel) {
+  bevelInner_ = bevel;
+  update();
+}
+
+void TBevelPanel::SetBevelOuter(TBevel bevel) {
+  bevelOuter_ = bevel;
+  update();
+}
+
+void TBevelPanel::SetBevelWidth(int width) {
+  bevelWidth_ = width;
+  update();
+}
+
+void TBevelPanel::SetBorderWidth(int width) {
+  borderWidth_ = width;
+  update();
+}
+
+void TBevelPanel::SetColor(const QColor& color) {
+  color_ = color;
+  update();
+}
+
+void TBevelPanel::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+void TBevelPanel::Frame3D(QPainter& painter, QRect& rect, const QColor& top, const QColor& bottom,
+                          int width) {
+  for (; width > 0; --width) {
+    const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
+    FillInclusive(painter, l, t, l, b - 1, top);  // left column, bottom pixel excepted
+    FillInclusive(painter, l, t, r - 1, t, top);  // top row, right pixel excepted
+    FillInclusive(painter, r, t, r, b, bottom);   // right column
+    FillInclusive(painter, l, b, r, b, bottom);   // bottom row
+    rect.adjust(1, 1, -1, -1);
+  }
+}
+
+void TBevelPanel::PaintPanel(QPainter& painter) {
+  QRect rect(0, 0, width(), height());
+  auto bevel = [&](TBevel kind) {
+    if (kind == TBevel::None) return;
+    const bool raised = kind == TBevel::Raised;
+    Frame3D(painter, rect, raised ? kHighlight : kShadow, raised ? kShadow : kHighlight,
+            bevelWidth_);
+  };
+  bevel(bevelOuter_);
+  Frame3D(painter, rect, color_, color_, borderWidth_);
+  bevel(bevelInner_);
+  if (rect.isValid()) painter.fillRect(rect, color_);
+  if (!caption_.isEmpty()) {
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
+    painter.drawText(rect, Qt::AlignCenter, caption_);
+  }
+}
+
+void TBevelPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintPanel(painter);
+}

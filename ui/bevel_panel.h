@@ -1,0 +1,53 @@
+// A bordered container in the classic panel look: an outer and an inner
+// bevel (none, lowered or raised), a border, a background colour and a
+// centred caption. The toolbar, the clock panel and the digit displays are
+// built on it.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QPainter;
+
+enum class TBevel { None, Lowered, Raised };
+
+class TBevelPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TBevelPanel(QWidget* parent = nullptr);
+
+  TBevel BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TBevel bevel);
+  TBevel BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevel bevel);
+  int BevelWidth() const { return bevelWidth_; }
+  void SetBevelWidth(int width);
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int width);
+  QColor Color() const { return color_; }
+  void SetColor(const QColor& color);
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& caption);
+
+  // Draws the edge from (left, top) to (right, bottom) inclusive, `width`
+  // pixels thick, `top` colour on the left and top, `bottom` colour on the
+  // right and bottom; `rect` shrinks by the width drawn.
+  static void Frame3D(QPainter& painter, QRect& rect, const QColor& top, const QColor& bottom,
+                      int width);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // Bevels, border, background and caption.
+  void PaintPanel(QPainter& painter);
+
+ private:
+  TBevel bevelInner_ = TBevel::None;
+  TBevel bevelOuter_ = TBevel::Raised;
+  int bevelWidth_ = 1;
+  int borderWidth_ = 0;
+  QColor color_;
+  QString caption_;
+};

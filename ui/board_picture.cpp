@@ -1,0 +1,143 @@
+#include "board_picture.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+namespace {
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kBlack(0x00, 0x00, 0x00);
+const QColor kGrey(0x80, 0x80, 0x80);
+const QColor kRaisedFace(0xC0, 0xC0, 0xC0);
+const QColor kFlatFace(0xD0, 0xD0, 0xD0);
+
+// Text colours of the counts 1 to 8 (index 0 unused).
+const QColor kNumberColours[9] = {QColor(),
+                                  QColor(0x00, 0x00, 0x80),
+                                  QColor(0xFF, 0x00, 0x00),
+                                  QColor(0x00, 0x80, 0x00),
+                                  QColor(0xFF, 0xFF, 0x00),
+                                  QColor(0x00, 0x80, 0x80),
+                                  QColor(0x80, 0x00, 0x80),
+                                  QColor(0xFF, 0x00, 0xFF),
+                                  QColor(0xFF, 0xFF, 0xFF)};
+
+// A horizontal or vertical line from (x1, y1) to (x2, y2) that sets the
+// start point but not the end point.
+void Line(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& color) {
+  if (y1 == y2) {
+    if (x2 > x1) painter.fillRect(QRect(x1, y1, x2 - x1, 1), color);
+    if (x2 < x1) painter.fillRect(QRect(x2 + 1, y1, x1 - x2, 1), color);
+  } else if (x1 == x2) {
+    if (y2 > y1) painter.fillRect(QRect(x1, y1, 1, y2 - y1), color);
+    if (y2 < y1) painter.fillRect(QRect(x1, y2 + 1, 1, y1 - y2), color);
+  }
+}
+
+// A filled rectangle covering columns left..right-1 and rows top..bottom-1.
+void FillRect(QPainter& painter, int left, int top, int right, int bottom, const QColor& color) {
+  if (right > left && bottom > top)
+    painter.fillRect(QRect(left, top, right - left, bottom - top), color);
+}
+
+QImage LoadPicture(const char* name) {
+  QImage picture(QStringLiteral(":/assets/%1.png").arg(QLatin1String(name)));
+  if (picture.isNull()) return QImage();
+  // Cell pictures are copied opaquely, their own background included.
+  return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+TBoardPicture::TBoardPicture() : font_(QStringLiteral("Times New Roman")) {
+  const char* names[6] = {"BMP0_0", "BMP1_0", "BMP2_0", "BMP0_1", "BMP1_1", "BMP2_1"};
+  for (int i = 0; i < 6; ++i) pictures_[i] = LoadPicture(names[i]);
+  font_.setStyle(QFont::StyleNormal);
+  font_.setWeight(QFont::Normal);
+  font_.setPointSize(39);
+  mark_ = &pictures_[0];
+  mine_ = &pictures_[1];
+  wrongMark_ = &pictures_[2];
+}
+
+void TBoardPicture::Resize(int width, int height) {
+  image_ = QImage(qMax(width, 0), qMax(height, 0), QImage::Format_RGB32);
+  image_.fill(kBlack);
+}
+
+void TBoardPicture::FitNumberFont(int cellSize) {
+  cellSize_ = cellSize;
+  // Measured on a picture of the board's resolution even while none exists.
+  const QImage probe(1, 1, QImage::Format_RGB32);
+  const QPaintDevice* device = image_.isNull() ? &probe : &image_;
+  int size = 40;
+  do {
+    --size;
+    font_.setPointSize(size);
+  } while (QFontMetrics(font_, device).size(0, QStringLiteral("1")).height() >= cellSize - 2 &&
+           size > 1);
+
+  const int set = cellSize < kLargePicturesFrom ? 0 : 3;
+  mark_ = &pictures_[set + 0];
+  mine_ = &pictures_[set + 1];
+  wrongMark_ = &pictures_[set + 2];
+}
+
+QRect TBoardPicture::DrawCell(std::uint8_t code, int col, int row) {
+  const int s = cellSize_;
+  const QRect cell(col * s, row * s, s, s);
+  if (s <= 0 || image_.isNull()) return cell;
+
+  QPainter painter(&image_);
+  const int x = cell.x(), y = cell.y();
+  const bool raised = code == 9 || code == 10 || code == 12;
+
+  // Dark edge: right column, then the bottom row.
+  const QColor& dark = raised ? kBlack : kGrey;
+  Line(painter, x + s - 1, y, x + s - 1, y + s - 1, dark);
+  Line(painter, x + s - 1, y + s - 1, x, y + s - 1, dark);
+  // Light edge: left column, then the top row.
+  const QColor& light = raised ? kWhite : kGrey;
+  Line(painter, x, y + s - 1, x, y, light);
+  Line(painter, x, y, x + s - 1, y, light);
+  // Face.
+  const QColor& face = raised ? kRaisedFace : kFlatFace;
+  FillRect(painter, x + 1, y + 1, x + s - 1, y + s - 1, face);
+
+  const QImage* picture = nullptr;
+  if (code == 10) picture = mark_;
+  if (code == 11) picture = mine_;
+  if (code == 12) picture = wrongMark_;
+  if (picture) {
+    if (!picture->isNull())
+      painter.drawImage(QPoint(x + s / 2 - picture->width() / 2, y + s / 2 - picture->height() / 2),
+                        *picture);
+  } else if (code >= 1 && code <= 8) {
+    const QString text = QString::number(code);
+    painter.setFont(font_);
+    const QFontMetrics metrics(font_, &image_);
+    const QSize size = metrics.size(0, text);
+    const int left = x + s / 2 - size.width() / 2;
+    const int top = y + s / 2 - size.height() / 2;
+    // Opaque text: its box is filled with the face colour first.
+    painter.fillRect(QRect(left, top, size.width(), size.height()), face);
+    painter.setPen(kNumberColours[code]);
+    painter.drawText(left, top + metrics.ascent(), text);
+  }
+  return cell;
+}
+
+void TBoardPicture::DrawCoveredBoard(int cols, int rows) {
+  const int s = cellSize_;
+  if (s <= 0 || image_.isNull()) return;
+  const int w = cols * s, h = rows * s;
+  QPainter painter(&image_);
+  FillRect(painter, 0, 0, w - 1, h - 1, kRaisedFace);
+  for (int row = 0; row <= rows; ++row) Line(painter, 0, row * s, w - 1, row * s, kWhite);
+  for (int row = 0; row < rows; ++row)
+    Line(painter, 0, row * s + s - 1, w - 1, row * s + s - 1, kBlack);
+  for (int col = 0; col < cols; ++col)
+    Line(painter, col * s + s - 1, 0, col * s + s - 1, h - 1, kBlack);
+  for (int col = 0; col < cols; ++col) Line(painter, col * s, 0, col * s, h - 1, kWhite);
+}

@@ -1,0 +1,38 @@
+#include "glyph_button.h"
+
+#include <QImage>
+#include <QPixmap>
+
+namespace {
+
+QPixmap Half(const QImage& glyph, int index, QRgb transparent) {
+  const int w = glyph.width() / 2;
+  QImage half = glyph.copy(index * w, 0, w, glyph.height());
+  for (int y = 0; y < half.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(half.scanLine(y));
+    for (int x = 0; x < half.width(); ++x)
+      if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF)) line[x] = 0;
+  }
+  return QPixmap::fromImage(half);
+}
+
+}  // namespace
+
+QIcon TGlyphButton::LoadGlyph(const QString& glyphName) {
+  QImage glyph(QStringLiteral(":/assets/%1.png").arg(glyphName));
+  if (glyph.isNull()) return QIcon();
+  glyph = glyph.convertToFormat(QImage::Format_ARGB32);
+  const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
+  QIcon icon;
+  icon.addPixmap(Half(glyph, 0, transparent), QIcon::Normal);
+  icon.addPixmap(Half(glyph, 1, transparent), QIcon::Disabled);
+  return icon;
+}
+
+TGlyphButton::TGlyphButton(const QString& glyphName, const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setAutoDefault(false);
+  setIcon(LoadGlyph(glyphName));
+  setIconSize(QSize(16, 16));
+}

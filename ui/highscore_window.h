@@ -1,0 +1,28 @@
+// The modal high-score window: a grid of the five best times per level.
+#pragma once
+
+#include <QDialog>
+
+class QTableWidget;
+class TGlyphButton;
+
+namespace brelvox {
+class MainWindowLogic;
+}
+
+class THighscore : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Reads the score file through the logic while being created.
+  explicit THighscore(brelvox::MainWindowLogic& logic, QWidget* parent = nullptr);
+
+  // Writes the headings and the twenty entries into the grid.
+  void FillTable();
+
+  QTableWidget* Table;
+  TGlyphButton* BackButton;
+
+ private:
+  brelvox::MainWindowLogic& logic_;
+};

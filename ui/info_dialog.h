@@ -1,0 +1,72 @@
+// The modal info dialog: name, version, a picture, a note, and a help list
+// that the Howto... button unfolds below the buttons.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QStringList>
+
+class QFrame;
+class QListWidget;
+class THighscore;
+class TGlyphButton;
+
+namespace brelvox {
+class MainWindowLogic;
+}
+
+// A picture that reports a mouse button released over it.
+class TInfoPicture : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void MouseUp();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class TInfo : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TInfo(brelvox::MainWindowLogic& logic, QWidget* parent = nullptr);
+
+  // The high-score window, created after this one, that Scores shows.
+  void SetHighscore(THighscore* highscore) { highscore_ = highscore; }
+
+  // Client heights: folded ends below the buttons, unfolded shows the list.
+  static constexpr int kClientWidth = 330;
+  static constexpr int kFoldedHeight = 245;
+  static constexpr int kUnfoldedHeight = 456;
+
+  static QStringList HelpText();
+
+  QFrame* Bevel1;
+  TInfoPicture* Image1;
+  QLabel* Label1;
+  QLabel* Version;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Label5;
+  TGlyphButton* BackButton;
+  TGlyphButton* HowButton;
+  TGlyphButton* ScoresButton;
+  QListWidget* ListBox1;
+
+ protected:
+  // Every opening starts folded.
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormActivate();
+  void BackButtonClick();
+  void HowButtonClick();
+  void ScoresButtonClick();
+
+  brelvox::MainWindowLogic& logic_;
+  THighscore* highscore_ = nullptr;
+};

@@ -1,0 +1,92 @@
+#include "level_chooser.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "glyph_button.h"
+#include "ui_fonts.h"
+
+// Five lines each, separated by CR: name, size, mines, hints, a remark.
+const char* const TLevelChoose::LevelDescriptions[4] = {
+    "easy:\r8 * 8 size\r12 mines hidden\r4 hints allowed\ranyone can do this one...",
+    "standard:\r24 * 16 size\r55 mines hidden\r3 hints allowed\rthe standard challenge",
+    "diffcult:\r30 * 16 size\r88 mines hidden\r1 hint allowed\rbe careful with those hints!",
+    "hard:\r30 * 24 size\r170 mines hidden\r1 hint allowed\rthis is really hard"};
+
+TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("choose a level"));
+  setFont(ControlFont());
+  setFixedSize(375, 184);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+
+  level = new QGroupBox(QStringLiteral("choose a level:"), this);
+  level->setGeometry(16, 16, 145, 105);
+  group_ = new QButtonGroup(this);
+  const char* items[4] = {"easy", "standard", "difficult", "hard"};
+  for (int i = 0; i < 4; ++i) {
+    levelItems[i] = new QRadioButton(QString::fromLatin1(items[i]), level);
+    levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
+    group_->addButton(levelItems[i], i);
+  }
+  levelItems[0]->setChecked(true);
+  connect(group_, &QButtonGroup::idClicked, this, [this] { levelClick(); });
+
+  GroupBox1 = new QGroupBox(QStringLiteral("characteristics:"), this);
+  GroupBox1->setGeometry(176, 16, 185, 105);
+  description = new QLabel(GroupBox1);
+  description->setGeometry(8, 16, 169, 81);
+  description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  description->setWordWrap(false);
+  description->setTextFormat(Qt::PlainText);
+
+  Start = new TGlyphButton(QStringLiteral("glyph_start"), QStringLiteral("Start"), this);
+  Start->setGeometry(200, 136, 73, 33);
+  connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
+  Cancel = new TGlyphButton(QStringLiteral("glyph_cancel"), QStringLiteral("Cancel"), this);
+  Cancel->setGeometry(288, 136, 73, 33);
+  connect(Cancel, &QPushButton::clicked, this, [this] { reject(); });
+
+  levelClick();
+}
+
+int TLevelChoose::Run() {
+  exec();
+  return ChosenLevel;
+}
+
+int TLevelChoose::SelectedIndex() const {
+  return group_->checkedId();
+}
+
+void TLevelChoose::SelectIndex(int index) {
+  if (index < 0 || index > 3) return;
+  levelItems[index]->setChecked(true);
+  levelClick();
+}
+
+void TLevelChoose::levelClick() {
+  const int index = SelectedIndex();
+  if (index < 0 || index > 3) return;
+  // Each CR starts a new line of the label.
+  QString text = QString::fromLatin1(LevelDescriptions[index]);
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  description->setText(text);
+}
+
+void TLevelChoose::StartClick() {
+  ChosenLevel = SelectedIndex();
+  accept();
+}
+
+void TLevelChoose::reject() {
+  ChosenLevel = -1;
+  QDialog::reject();
+}
+
+void TLevelChoose::showEvent(QShowEvent* event) {
+  levelClick();
+  QDialog::showEvent(event);
+}

@@ -1,0 +1,306 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+#include "bevel_panel.h"
+#include "glyph_button.h"
+#include "highscore_window.h"
+#include "info_dialog.h"
+#include "level_chooser.h"
+#include "ui_fonts.h"
+#include "vex_digital.h"
+
+namespace {
+
+// Message texts break their lines with a lone CR.
+QString DisplayText(const std::string& text) {
+  QString result = QString::fromStdString(text);
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return result;
+}
+
+TVexDigital* MakeClock(QWidget* parent, int left, const char* caption, const QImage& strip) {
+  auto* digits = new TVexDigital(parent);
+  digits->setGeometry(left, 4, 41, 25);
+  digits->SetBevelOuter(TBevel::None);
+  digits->SetCaption(QString::fromLatin1(caption));
+  digits->SetNumbers(strip);
+  digits->SetNumberWidth(16);
+  digits->SetAutoSize(false);
+  digits->SetFormatWidth(2);
+  return digits;
+}
+
+}  // namespace
+
+TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      logic_(*this, directory) {
+  setWindowTitle(QStringLiteral("Brelvox"));
+  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  setFont(ControlFont());
+  setFixedSize(brelvox::kDesignWidth - kFrameWidth, brelvox::kDesignHeight - kFrameHeight);
+  CreateToolbar();
+
+  TimeTimer = new QTimer(this);
+  TimeTimer->setInterval(1000);
+  connect(TimeTimer, &QTimer::timeout, this, [this] { logic_.TimeTimerTimer(); });
+  TimeTimer->start();
+  Animator = new QTimer(this);
+  Animator->setInterval(100);
+  connect(Animator, &QTimer::timeout, this, [this] { logic_.AnimatorTimer(); });
+  Animator->start();
+
+  logic_.FormCreate();
+}
+
+TMainWindow::~TMainWindow() = default;
+
+void TMainWindow::CreateToolbar() {
+  Panel1 = new TBevelPanel(this);
+  Panel1->setGeometry(0, 0, width(), kToolbarHeight);
+
+  auto button = [this](const char* glyph, const char* caption, int left) {
+    auto* b = new TGlyphButton(QString::fromLatin1(glyph), QString::fromLatin1(caption), Panel1);
+    b->setGeometry(left, 8, 73, 33);
+    return b;
+  };
+  NewButton = button("glyph_new", "New", 8);
+  SoundButton = button("glyph_sound", "Silent", 88);
+  InfoButton = button("glyph_info", "Info", 168);
+  PauseButton = button("glyph_pause", "Pause", 248);
+  HintButton = button("glyph_hint", "Hint", 328);
+  connect(NewButton, &QPushButton::clicked, this, [this] { logic_.NewButtonClick(); });
+  connect(SoundButton, &QPushButton::clicked, this, [this] { logic_.SoundButtonClick(); });
+  connect(InfoButton, &QPushButton::clicked, this, [this] { logic_.InfoButtonClick(); });
+  connect(PauseButton, &QPushButton::clicked, this, [this] { logic_.ClickPauseButton(); });
+  connect(HintButton, &QPushButton::clicked, this, [this] { logic_.ClickHintButton(); });
+
+  DigHint = new TVexDigital(Panel1);
+  DigHint->setGeometry(408, 8, 27, 33);
+  DigHint->SetBevelInner(TBevel::Lowered);
+  DigHint->SetBevelOuter(TBevel::None);
+  DigHint->SetNumbers(QImage(QStringLiteral(":/assets/digits_flip.png")));
+  DigHint->SetNumberWidth(20);
+
+  Panel3 = new TBevelPanel(Panel1);
+  Panel3->setGeometry(441, 8, 129, 33);
+  Panel3->SetBevelOuter(TBevel::Lowered);
+  Panel3->SetColor(Qt::black);
+  const QImage segments(QStringLiteral(":/assets/digits_segment.png"));
+  DigH = MakeClock(Panel3, 4, "DigH", segments);
+  DigM = MakeClock(Panel3, 44, "DigM", segments);
+  DigS = MakeClock(Panel3, 84, "DigS", segments);
+
+  UpButton = new TGlyphButton(QStringLiteral("glyph_up"), QString(), Panel1);
+  UpButton->setGeometry(576, 6, 18, 19);
+  DownButton = new TGlyphButton(QStringLiteral("glyph_down"), QString(), Panel1);
+  DownButton->setGeometry(576, 24, 18, 19);
+  connect(UpButton, &QPushButton::clicked, this, [this] { logic_.UpButtonClick(); });
+  connect(DownButton, &QPushButton::clicked, this, [this] { logic_.DownButtonClick(); });
+}
+
+void TMainWindow::SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore* highscore) {
+  levelChoose_ = levelChoose;
+  info_ = info;
+  highscore_ = highscore;
+}
+
+// ---- Board picture ----
+
+void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
+  // The cell goes into the board picture, and the window shows it from there.
+  const QRect cell = image_.DrawCell(code, col, row);
+  update(cell.translated(0, kToolbarHeight));
+}
+
+void TMainWindow::PaintCoveredBoard(int width, int height) {
+  image_.Resize(width, height);
+  const int size = image_.CellSize();
+  if (size > 0) image_.DrawCoveredBoard(width / size, height / size);
+}
+
+void TMainWindow::ResizeBoardPicture(int width, int height) {
+  image_.Resize(width, height);
+}
+
+void TMainWindow::FitNumberFont(int cellSize) {
+  image_.FitNumberFont(cellSize);
+}
+
+void TMainWindow::RepaintNow() {
+  repaint();
+}
+
+void TMainWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, kToolbarHeight, image_.Image());
+}
+
+// ---- Controls ----
+
+void TMainWindow::SetEnabled(brelvox::Control control, bool enabled) {
+  switch (control) {
+    case brelvox::Control::PauseButton:
+      PauseButton->setEnabled(enabled);
+      break;
+    case brelvox::Control::HintButton:
+      HintButton->setEnabled(enabled);
+      break;
+    case brelvox::Control::TimeTimer:
+      if (enabled)
+        TimeTimer->start();
+      else
+        TimeTimer->stop();
+      break;
+  }
+}
+
+void TMainWindow::SetTimerInterval(int milliseconds) {
+  TimeTimer->setInterval(milliseconds);
+}
+
+TVexDigital* TMainWindow::Display(brelvox::Display display) const {
+  switch (display) {
+    case brelvox::Display::DigHint:
+      return DigHint;
+    case brelvox::Display::DigS:
+      return DigS;
+    case brelvox::Display::DigM:
+      return DigM;
+    case brelvox::Display::DigH:
+      return DigH;
+  }
+  return DigHint;
+}
+
+void TMainWindow::SetDisplayValue(brelvox::Display display, std::int32_t value) {
+  Display(display)->SetValue(value);
+}
+
+void TMainWindow::SetDisplayVisible(brelvox::Display display, bool visible) {
+  Display(display)->setVisible(visible);
+}
+
+void TMainWindow::SetCaption(brelvox::CaptionOf control, const std::string& caption) {
+  TGlyphButton* button = control == brelvox::CaptionOf::PauseButton ? PauseButton : SoundButton;
+  button->setText(QString::fromStdString(caption));
+}
+
+void TMainWindow::SetWindowWidth(int width) {
+  setFixedWidth(qMax(width - kFrameWidth, 1));
+}
+
+void TMainWindow::SetWindowHeight(int height) {
+  setFixedHeight(qMax(height - kFrameHeight, 1));
+}
+
+void TMainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Panel1->setGeometry(0, 0, width(), kToolbarHeight);
+}
+
+void TMainWindow::BeginBusyCursor() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TMainWindow::EndBusyCursor() {
+  QApplication::restoreOverrideCursor();
+}
+
+void TMainWindow::PlaySound(const std::string&, const std::filesystem::path& file) {
+  // One player: a new cue cuts off the one before. Failures stay silent.
+  if (!player_) player_ = new QSoundEffect(this);
+  const QUrl source = QUrl::fromLocalFile(QString::fromStdString(file.string()));
+  if (player_->source() != source) {
+    player_->stop();
+    player_->setSource(source);
+  }
+  player_->play();
+}
+
+brelvox::ScreenSize TMainWindow::GetScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const QRect full = screen->geometry();
+  return {full.width(), full.height()};
+}
+
+// ---- Input ----
+
+void TMainWindow::mousePressEvent(QMouseEvent* event) {
+  brelvox::MouseButtons button;
+  switch (event->button()) {
+    case Qt::LeftButton:
+      button = brelvox::kLeftButton;
+      break;
+    case Qt::RightButton:
+      button = brelvox::kRightButton;
+      break;
+    case Qt::MiddleButton:
+      button = brelvox::kMiddleButton;
+      break;
+    default:
+      return;
+  }
+  const Qt::MouseButtons down = event->buttons();
+  unsigned held = 0;
+  if (down & Qt::LeftButton) held |= brelvox::kLeftButton;
+  if (down & Qt::RightButton) held |= brelvox::kRightButton;
+  if (down & Qt::MiddleButton) held |= brelvox::kMiddleButton;
+  const QPoint at = event->position().toPoint();
+  logic_.FormMouseDown(button, held, at.x(), at.y());
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+  logic_.FormClose();
+  QWidget::closeEvent(event);
+}
+
+// ---- Dialogs ----
+
+int TMainWindow::ChooseLevel() {
+  return levelChoose_ ? levelChoose_->Run() : -1;
+}
+
+std::string TMainWindow::AskName() {
+  QInputDialog prompt;
+  prompt.setWindowTitle(QStringLiteral("New highscore!"));
+  prompt.setLabelText(QStringLiteral("Enter your name:"));
+  prompt.setInputMode(QInputDialog::TextInput);
+  prompt.setTextValue(QString());
+  if (auto* edit = prompt.findChild<QLineEdit*>()) edit->setMaxLength(255);
+  if (prompt.exec() != QDialog::Accepted) return {};
+  return prompt.textValue().toStdString();
+}
+
+void TMainWindow::ShowMessage(const std::string& caption, const std::string& text,
+                              brelvox::MessageIcon icon) {
+  QMessageBox box(icon == brelvox::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                  QString::fromStdString(caption), DisplayText(text), QMessageBox::Ok);
+  box.exec();
+}
+
+void TMainWindow::ShowHighscore() {
+  if (!highscore_) return;
+  highscore_->FillTable();
+  highscore_->exec();
+}
+
+void TMainWindow::ShowInfo() {
+  if (info_) info_->exec();
+}

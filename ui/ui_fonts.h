@@ -1,0 +1,11 @@
+// The fonts the program's windows use.
+#pragma once
+
+#include <QFont>
+
+// The control font of every window: 13-pixel "MS Sans Serif".
+inline QFont ControlFont() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(13);
+  return font;
+}

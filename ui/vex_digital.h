@@ -1,0 +1,72 @@
+// A digit display: shows an integer as a row of pictures cut from a digit
+// strip (ten glyphs of equal width side by side, an optional eleventh for
+// the minus sign), right-aligned inside the panel's bevels.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+#include "bevel_panel.h"
+
+class TVexDigital : public TBevelPanel {
+  Q_OBJECT
+  // The published properties, in the order a stored description sets them.
+  Q_PROPERTY(QImage Numbers READ Numbers WRITE SetNumbers)
+  Q_PROPERTY(quint16 NumberWidth READ NumberWidth WRITE SetNumberWidth)
+  Q_PROPERTY(qint32 Value READ Value WRITE SetValue)
+  Q_PROPERTY(quint16 Margin READ Margin WRITE SetMargin)
+  Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+  Q_PROPERTY(qint32 Gap READ Gap WRITE SetGap)
+  Q_PROPERTY(quint16 FormatWidth READ FormatWidth WRITE SetFormatWidth)
+
+ public:
+  explicit TVexDigital(QWidget* parent = nullptr);
+
+  const QImage& Numbers() const { return numbers_; }
+  void SetNumbers(const QImage& strip);
+  quint16 NumberWidth() const { return numberWidth_; }
+  void SetNumberWidth(quint16 width);
+  qint32 Value() const { return value_; }
+  void SetValue(qint32 value);
+  quint16 Margin() const { return margin_; }
+  void SetMargin(quint16 margin);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool autoSize);
+  qint32 Gap() const { return gap_; }
+  void SetGap(qint32 gap);
+  quint16 FormatWidth() const { return formatWidth_; }
+  void SetFormatWidth(quint16 width);
+
+  const QString& DisplayText() const { return displayText_; }
+
+  struct Insets {
+    int left;
+    int right;
+    int top;
+  };
+  // The glyph area: bevels, border and margin taken off.
+  Insets GetInsets() const;
+  // With AutoSize, makes the control as high as the strip plus the insets.
+  void AdjustHeight();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Reformat();
+
+  QImage numbers_;
+  quint16 numberWidth_ = 0;
+  qint32 value_ = 0;
+  quint16 margin_ = 2;
+  bool autoSize_ = true;
+  qint32 gap_ = 0;
+  quint16 formatWidth_ = 1;
+
+  QString displayText_ = QStringLiteral("0");
+  // The value the text was last formatted from; starts at the largest value
+  // so that the first value set is always formatted.
+  qint32 lastValue_ = 2147483647;
+};
