@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "app/text_lines.h"
+#include "core/session.h"
+
+namespace brelvox {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, CrLfAndCrLfPairsEachEndOneLine) {
+  EXPECT_EQ(SplitLines(""), Lines{});
+  EXPECT_EQ(SplitLines("a"), Lines{"a"});
+  EXPECT_EQ(SplitLines("a\r\n"), Lines{"a"});
+  EXPECT_EQ(SplitLines("a\r\nb"), (Lines{"a", "b"}));
+  EXPECT_EQ(SplitLines("\r\n"), Lines{""});
+  EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("\r\r\n\n"), (Lines{"", "", ""}));
+}
+
+TEST(ParseInt32, AcceptsSpacesSignDecimalAndDollarHex) {
+  EXPECT_EQ(ParseInt32("0"), 0);
+  EXPECT_EQ(ParseInt32("   +0042"), 42);
+  EXPECT_EQ(ParseInt32("-0"), 0);
+  EXPECT_EQ(ParseInt32("$ff"), 255);
+  EXPECT_EQ(ParseInt32("-$Ff"), -255);
+  EXPECT_EQ(ParseInt32("2147483647"), 2147483647);
+  EXPECT_EQ(ParseInt32("-2147483648"), INT32_MIN);
+  EXPECT_EQ(ParseInt32("$7FFFFFFF"), INT32_MAX);
+  EXPECT_EQ(ParseInt32("-$80000000"), INT32_MIN);
+  EXPECT_EQ(ParseInt32("000000000000000000000000000007"), 7);
+}
+
+TEST(ParseInt32, RejectsEverythingElse) {
+  for (const char* bad :
+       {"",           " ",           "+",         "-",         "$",           "-$",
+        "1 ",         "\t1",         "1.0",       "0x10",      "x10",         "$g",
+        "2147483648", "-2147483649", "$80000000", "$FFFFFFFF", "99999999999", "+-1",
+        "- 1",        "$ 1",         "1e3",       "٣"}) {
+    EXPECT_FALSE(ParseInt32(bad)) << bad;
+  }
+  EXPECT_FALSE(ParseInt32(std::string("1\0", 2)));
+}
+
+TEST(ReadLeadingLines, SplitsLikeSplitLinesAcrossBufferBoundaries) {
+  test::TempDir dir;
+  std::string text(65535, 'a');
+  text += "\r\nb\rc\n\nd";  // the CR LF pair straddles the first read
+  dir.Write("f", text);
+  const auto lines = ReadLeadingLines((dir.path() / "f").string(), 100, false);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, SplitLines(text));
+  EXPECT_EQ(ReadLeadingLines((dir.path() / "f").string(), 2, false)->size(), 2u);
+  dir.Write("g", std::string("a\nb\0c\nd\n", 8));
+  EXPECT_EQ(*ReadLeadingLines((dir.path() / "g").string(), 40, true), (Lines{"a", "b"}));
+  EXPECT_EQ(*ReadLeadingLines((dir.path() / "g").string(), 40, false),
+            (Lines{"a", std::string("b\0c", 3), "d"}));
+  EXPECT_FALSE(ReadLeadingLines((dir.path() / "missing").string(), 40, true));
+  EXPECT_FALSE(ReadLeadingLines(dir.path().string(), 40, true));  // a directory
+}
+
+}  // namespace
+}  // namespace brelvox

@@ -1,0 +1,201 @@
+// Pixels of the board picture: cell frames and faces, the cell pictures and
+// numbers, the number font, and the all-covered board.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QImage>
+
+#include "board_picture.h"
+
+namespace {
+
+const QRgb kWhite = qRgb(0xFF, 0xFF, 0xFF);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kGrey = qRgb(0x80, 0x80, 0x80);
+const QRgb kRaisedFace = qRgb(0xC0, 0xC0, 0xC0);
+const QRgb kFlatFace = qRgb(0xD0, 0xD0, 0xD0);
+
+bool Raised(int code) { return code == 9 || code == 10 || code == 12; }
+
+QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+// Draws one cell at (1, 1) of a 3 x 3 picture.
+QImage DrawOne(TBoardPicture& picture, int code, int size) {
+  picture.FitNumberFont(size);
+  picture.Resize(3 * size, 3 * size);
+  picture.DrawCell(static_cast<std::uint8_t>(code), 1, 1);
+  return picture.Image();
+}
+
+QImage Asset(const char* name) {
+  return QImage(QStringLiteral(":/assets/%1.png").arg(QLatin1String(name)))
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+class CellTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(CellTest, FrameFaceAndNothingOutsideTheCell) {
+  const int size = GetParam();
+  for (int code = 0; code <= 12; ++code) {
+    SCOPED_TRACE(testing::Message() << "code " << code << " size " << size);
+    TBoardPicture picture;
+    const QImage image = DrawOne(picture, code, size);
+    const int x = size, y = size, last = size - 1;
+    const QRgb light = Raised(code) ? kWhite : kGrey;
+    const QRgb dark = Raised(code) ? kBlack : kGrey;
+    const QRgb face = Raised(code) ? kRaisedFace : kFlatFace;
+
+    // Left column, bottom-left pixel included; top row without its right end.
+    for (int i = 0; i < size; ++i) ASSERT_EQ(Pixel(image, x, y + i), light) << "left " << i;
+    for (int i = 0; i < last; ++i) ASSERT_EQ(Pixel(image, x + i, y), light) << "top " << i;
+    // Right column, top-right pixel included; bottom row without its left end.
+    for (int i = 0; i < size; ++i) ASSERT_EQ(Pixel(image, x + last, y + i), dark) << "right " << i;
+    for (int i = 1; i < size; ++i) ASSERT_EQ(Pixel(image, x + i, y + last), dark) << "bottom " << i;
+    // The face reaches every pixel inside the frame; its corners stay free of
+    // pictures and numbers.
+    EXPECT_EQ(Pixel(image, x + 1, y + 1), face);
+    EXPECT_EQ(Pixel(image, x + last - 1, y + last - 1), face);
+    EXPECT_EQ(Pixel(image, x + 1, y + last - 1), face);
+    EXPECT_EQ(Pixel(image, x + last - 1, y + 1), face);
+    if (code == 0 || code == 9) {
+      for (int py = 1; py < last; ++py)
+        for (int px = 1; px < last; ++px) ASSERT_EQ(Pixel(image, x + px, y + py), face);
+    }
+    // The neighbours keep the fresh picture's black.
+    for (int i = 0; i < 3 * size; ++i) {
+      ASSERT_EQ(Pixel(image, i, y - 1), kBlack);
+      ASSERT_EQ(Pixel(image, i, y + size), kBlack);
+      ASSERT_EQ(Pixel(image, x - 1, i), kBlack);
+      ASSERT_EQ(Pixel(image, x + size, i), kBlack);
+    }
+  }
+}
+
+TEST_P(CellTest, PicturesAreCentredOpaqueAndInsideTheFace) {
+  const int size = GetParam();
+  const bool large = size >= 35;
+  struct Case {
+    int code;
+    const char* small;
+    const char* large;
+  };
+  for (const Case& c : {Case{10, "BMP0_0", "BMP0_1"}, Case{11, "BMP1_0", "BMP1_1"},
+                        Case{12, "BMP2_0", "BMP2_1"}}) {
+    SCOPED_TRACE(testing::Message() << "code " << c.code << " size " << size);
+    TBoardPicture picture;
+    const QImage image = DrawOne(picture, c.code, size);
+    const QImage expected = Asset(large ? c.large : c.small);
+    ASSERT_FALSE(expected.isNull());
+    const int left = size + size / 2 - expected.width() / 2;
+    const int top = size + size / 2 - expected.height() / 2;
+    EXPECT_GE(left, size + 1);
+    EXPECT_GE(top, size + 1);
+    EXPECT_LE(left + expected.width(), 2 * size - 1);
+    EXPECT_LE(top + expected.height(), 2 * size - 1);
+    for (int py = 0; py < expected.height(); ++py)
+      for (int px = 0; px < expected.width(); ++px)
+        ASSERT_EQ(Pixel(image, left + px, top + py), expected.pixel(px, py) & 0xFFFFFF)
+            << "at " << px << "," << py;
+    // Just outside the picture the face shows again.
+    const QRgb face = Raised(c.code) ? kRaisedFace : kFlatFace;
+    EXPECT_EQ(Pixel(image, left - 1, top + expected.height() / 2), face);
+    EXPECT_EQ(Pixel(image, left + expected.width(), top + expected.height() / 2), face);
+  }
+}
+
+TEST_P(CellTest, NumbersInTheirColourWithoutABox) {
+  const int size = GetParam();
+  const QRgb colours[9] = {0,        qRgb(0, 0, 0x80), qRgb(0xFF, 0, 0),
+                           qRgb(0, 0x80, 0), qRgb(0xFF, 0xFF, 0), qRgb(0, 0x80, 0x80),
+                           qRgb(0x80, 0, 0x80), qRgb(0xFF, 0, 0xFF), qRgb(0xFF, 0xFF, 0xFF)};
+  for (int code = 1; code <= 8; ++code) {
+    SCOPED_TRACE(testing::Message() << "code " << code << " size " << size);
+    TBoardPicture picture;
+    const QImage image = DrawOne(picture, code, size);
+    int inColour = 0, other = 0;
+    for (int py = size + 1; py < 2 * size - 1; ++py)
+      for (int px = size + 1; px < 2 * size - 1; ++px) {
+        const QRgb p = Pixel(image, px, py);
+        if (p == colours[code]) ++inColour;
+        if (p != colours[code] && p != kFlatFace) ++other;
+      }
+    EXPECT_GT(inColour, 0);
+    // Only the digit's own edge pixels blend; the text box is the face colour.
+    EXPECT_LT(other, inColour * 3 + 40);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, CellTest, ::testing::Values(18, 34, 35, 75));
+
+TEST(NumberFontTest, LargestSizeWhoseOneIsLowerThanTheFace) {
+  for (int size : {18, 21, 25, 31, 34, 35, 64, 75}) {
+    SCOPED_TRACE(size);
+    TBoardPicture picture;
+    picture.Resize(size, size);
+    picture.FitNumberFont(size);
+    QFont font = picture.NumberFont();
+    const int points = font.pointSize();
+    EXPECT_LE(points, 39);
+    EXPECT_LT(QFontMetrics(font, &picture.Image()).size(0, QStringLiteral("1")).height(), size - 2);
+    if (points < 39) {
+      font.setPointSize(points + 1);
+      EXPECT_GE(QFontMetrics(font, &picture.Image()).size(0, QStringLiteral("1")).height(),
+                size - 2);
+    }
+    EXPECT_EQ(picture.NumberFont().family(), QStringLiteral("Times New Roman"));
+  }
+  TBoardPicture tiny;
+  tiny.FitNumberFont(3);
+  EXPECT_EQ(tiny.NumberFont().pointSize(), 1);
+}
+
+TEST(NumberFontTest, PictureSetSwitchesAt35) {
+  TBoardPicture picture;
+  picture.FitNumberFont(34);
+  EXPECT_EQ(picture.MinePicture().size(), Asset("BMP1_0").size());
+  EXPECT_EQ(picture.MarkPicture().size(), Asset("BMP0_0").size());
+  picture.FitNumberFont(35);
+  EXPECT_EQ(picture.MinePicture().size(), Asset("BMP1_1").size());
+  EXPECT_EQ(picture.WrongMarkPicture().size(), Asset("BMP2_1").size());
+  picture.FitNumberFont(34);
+  EXPECT_EQ(picture.WrongMarkPicture().size(), Asset("BMP2_0").size());
+}
+
+TEST(CoveredBoardTest, EqualsCoveredCellsButForTwoPixels) {
+  const int size = 18, cols = 4, rows = 3;
+  TBoardPicture covered, cells;
+  covered.FitNumberFont(size);
+  cells.FitNumberFont(size);
+  covered.Resize(cols * size, rows * size);
+  cells.Resize(cols * size, rows * size);
+  // A flat cell first in the bottom-right corner: the covered board leaves
+  // the picture's last pixel as it was.
+  covered.DrawCell(0, cols - 1, rows - 1);
+  covered.DrawCoveredBoard(cols, rows);
+  for (int col = 0; col < cols; ++col)
+    for (int row = 0; row < rows; ++row) cells.DrawCell(9, col, row);
+
+  const QImage& a = covered.Image();
+  const QImage& b = cells.Image();
+  for (int y = 0; y < rows * size; ++y)
+    for (int x = 0; x < cols * size; ++x) {
+      const bool lastPixel = x == cols * size - 1 && y == rows * size - 1;
+      const bool bottomLeftOfLastRow = y == rows * size - 1 && x % size == 0;
+      if (lastPixel)
+        ASSERT_EQ(Pixel(a, x, y), kGrey);
+      else if (bottomLeftOfLastRow)
+        ASSERT_EQ(Pixel(a, x, y), kBlack) << x;
+      else
+        ASSERT_EQ(Pixel(a, x, y), Pixel(b, x, y)) << x << "," << y;
+    }
+}
+
+TEST(CoveredBoardTest, NothingHappensWithoutACellSize) {
+  TBoardPicture picture;
+  picture.Resize(10, 10);
+  picture.DrawCoveredBoard(1, 1);
+  picture.DrawCell(9, 0, 0);
+  EXPECT_EQ(Pixel(picture.Image(), 5, 5), kBlack);
+}
+
+}  // namespace
