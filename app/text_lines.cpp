@@ -5,6 +5,11 @@
 #include <cstdio>
 
 namespace brelvox {
+namespace {
+
+constexpr std::size_t kMaxLineLength = std::size_t{64} << 20;
+
+}  // namespace
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
@@ -96,11 +101,15 @@ std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path
         inLine = false;
         afterCr = ch == '\r';
       } else {
+        if (line.size() >= kMaxLineLength) {
+          failed = true;  // no line of ours is anywhere near this long
+          break;
+        }
         line += ch;
         inLine = true;
       }
     }
-    if (ended) break;
+    if (ended || failed) break;
   }
   std::fclose(file);
   if (failed) return std::nullopt;

@@ -90,7 +90,13 @@ int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& direc
     }
     const ParsedLine parsed = ParseLine(line);
     if (const auto* error = std::get_if<Error>(&parsed)) {
-      std::fprintf(out, "error %s\n", error->text.c_str());
+      std::string text = "error " + error->text;
+      for (char& ch : text) {
+        if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E)
+          ch = '?';
+      }
+      text += '\n';
+      std::fwrite(text.data(), 1, text.size(), out);
       anyError = true;
       continue;
     }

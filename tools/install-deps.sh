@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs what building, testing and playing need, on Debian 12, as root.
+# Does nothing when everything is there already.
+set -e
+packages="cmake ninja-build g++ clang libclang-rt-14-dev python3
+  qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation xvfb xauth xdotool x11-apps imagemagick sox
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  desktop-file-utils appstream dpkg-dev file"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "missing packages:$missing (run this script as root to install them)" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+# shellcheck disable=SC2086
+apt-get install -y -qq --no-install-recommends $missing
