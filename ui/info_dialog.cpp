@@ -67,7 +67,8 @@ QStringList TInfo::HelpText() {
       QStringLiteral("grew with the ideas of its players: the"),
       QStringLiteral("hint counter, a display size for every"),
       QStringLiteral("level and the high-score table all came"),
-      QStringLiteral("from their suggestions."),
+      QStringLiteral("from their suggestions, and so did"),
+      QStringLiteral("many of the small things you see here."),
       QString(),
       QStringLiteral("Your display sizes are kept in the file"),
       QStringLiteral("Brelvox.ini and your best times in the"),
@@ -113,16 +114,13 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   Version->setGeometry(264, 34, 35, 16);
   Label2 = new QLabel(QStringLiteral("The Brelvox developers, 2026"), this);
   Label2->setGeometry(120, 56, 193, 25);
-  Label3 = new QLabel(QStringLiteral("Brelvox is free to play and to pass on. If you like it, "
-                                     "or if something could be better, please send us "
-                                     "your comments!"),
+  Label3 = new QLabel(QStringLiteral("Have fun with Brelvox! Comments and ideas are always "
+                                     "welcome: please send them to us."),
                       this);
   Label3->setGeometry(120, 80, 201, 65);
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label5 = new QLabel(QStringLiteral("Write to us through the issue tracker of the Brelvox "
-                                     "project."),
-                      this);
+  Label5 = new QLabel(QStringLiteral("Write to the Brelvox project's issue tracker."), this);
   Label5->setGeometry(120, 152, 169, 41);
   Label5->setWordWrap(true);
   Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -141,7 +139,10 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   ListBox1->setGeometry(14, 248, 303, 193);
   QFont bold = ControlFont();
   bold.setBold(true);
+  // Narrower letters, so that the hand-wrapped lines fit the list's width.
+  bold.setStretch(QFont::SemiCondensed);
   ListBox1->setFont(bold);
+  ListBox1->setTextElideMode(Qt::ElideNone);
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBox1->setFocusPolicy(Qt::NoFocus);
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -162,6 +163,7 @@ void TInfo::FormActivate() {
   setFixedHeight(kFoldedHeight);
   HowButton->setEnabled(true);
   Version->setText(QStringLiteral("Ver. 1.2"));
+  Version->adjustSize();
 }
 
 void TInfo::BackButtonClick() {

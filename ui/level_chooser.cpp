@@ -22,6 +22,12 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
 
+  // Group frames start half a caption below their top edge, the caption
+  // sitting on the frame line, so the contents begin close to the top.
+  setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"));
+
   level = new QGroupBox(QStringLiteral("choose a level:"), this);
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);

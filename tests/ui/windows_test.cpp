@@ -1,0 +1,403 @@
+// The program's windows around the game logic: toolbar layout, window sizes
+// per level, pause, mouse input reaching the board, and the dialogs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "bevel_panel.h"
+#include "game/level_table.h"
+#include "glyph_button.h"
+#include "highscore_window.h"
+#include "info_dialog.h"
+#include "level_chooser.h"
+#include "main_window.h"
+#include "vex_digital.h"
+
+namespace {
+
+using brelvox::LevelTable;
+
+// Runs `answer` on the next modal window once its modal loop runs.
+void WhenModal(std::function<void(QWidget*)> answer) {
+  QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+}
+
+// The four windows of the program in a scratch directory.
+struct Program {
+  QTemporaryDir dir;
+  TMainWindow window{dir.path().toStdString()};
+  TLevelChoose levels;
+  TInfo info{window.Logic()};
+  THighscore scores{window.Logic()};
+
+  Program() {
+    info.SetHighscore(&scores);
+    window.SetDialogs(&levels, &info, &scores);
+    window.show();
+  }
+
+  // New, then the level chooser answered with Start at `level` (or Cancel).
+  void New(int level) {
+    WhenModal([level](QWidget* modal) {
+      auto* chooser = qobject_cast<TLevelChoose*>(modal);
+      ASSERT_NE(chooser, nullptr);
+      if (level < 0) {
+        chooser->Cancel->click();
+      } else {
+        chooser->SelectIndex(level);
+        chooser->Start->click();
+      }
+    });
+    window.NewButton->click();
+  }
+
+  const brelvox::GameState& State() { return window.Logic().State(); }
+};
+
+TEST(MainWindowTest, ToolbarLayoutAtStart) {
+  Program program;
+  TMainWindow& w = program.window;
+  EXPECT_EQ(w.size(), QSize(603, 49));
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Brelvox"));
+  EXPECT_EQ(w.Panel1->geometry(), QRect(0, 0, 603, 49));
+
+  struct Expected {
+    QWidget* widget;
+    QWidget* parent;
+    QRect rect;
+  };
+  const Expected layout[] = {
+      {w.NewButton, w.Panel1, {8, 8, 73, 33}},    {w.SoundButton, w.Panel1, {88, 8, 73, 33}},
+      {w.InfoButton, w.Panel1, {168, 8, 73, 33}}, {w.PauseButton, w.Panel1, {248, 8, 73, 33}},
+      {w.HintButton, w.Panel1, {328, 8, 73, 33}}, {w.DigHint, w.Panel1, {408, 8, 27, 33}},
+      {w.Panel3, w.Panel1, {441, 8, 129, 33}},    {w.DigH, w.Panel3, {4, 4, 41, 25}},
+      {w.DigM, w.Panel3, {44, 4, 41, 25}},        {w.DigS, w.Panel3, {84, 4, 41, 25}},
+      {w.UpButton, w.Panel1, {576, 6, 18, 19}},   {w.DownButton, w.Panel1, {576, 24, 18, 19}},
+  };
+  for (const Expected& e : layout) {
+    SCOPED_TRACE(e.widget->metaObject()->className());
+    EXPECT_EQ(e.widget->geometry(), e.rect);
+    EXPECT_EQ(e.widget->parentWidget(), e.parent);
+    if (auto* button = qobject_cast<QPushButton*>(e.widget)) {
+      EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+      EXPECT_FALSE(button->icon().isNull());
+    }
+  }
+  EXPECT_EQ(w.NewButton->text(), QStringLiteral("New"));
+  EXPECT_EQ(w.SoundButton->text(), QStringLiteral("Silent"));
+  EXPECT_EQ(w.InfoButton->text(), QStringLiteral("Info"));
+  EXPECT_EQ(w.PauseButton->text(), QStringLiteral("Pause"));
+  EXPECT_EQ(w.HintButton->text(), QStringLiteral("Hint"));
+  EXPECT_TRUE(w.UpButton->text().isEmpty());
+
+  // No game yet: Pause, Hint and the clock are off, the animator runs.
+  EXPECT_TRUE(w.NewButton->isEnabled());
+  EXPECT_FALSE(w.PauseButton->isEnabled());
+  EXPECT_FALSE(w.HintButton->isEnabled());
+  EXPECT_FALSE(w.TimeTimer->isActive());
+  EXPECT_TRUE(w.Animator->isActive());
+  EXPECT_EQ(w.Animator->interval(), 100);
+  for (TVexDigital* clock : {w.DigH, w.DigM, w.DigS})
+    EXPECT_EQ(clock->DisplayText(), QStringLiteral("00"));
+  EXPECT_EQ(w.DigH->Caption(), QStringLiteral("DigH"));
+  EXPECT_TRUE(w.DigHint->Caption().isEmpty());
+}
+
+TEST(MainWindowTest, GlyphHalvesAndTransparentKey) {
+  const QIcon icon = TGlyphButton::LoadGlyph(QStringLiteral("glyph_new"));
+  const QImage glyph = QImage(QStringLiteral(":/assets/glyph_new.png"));
+  const QImage normal = icon.pixmap(16, 16, QIcon::Normal).toImage();
+  const QImage disabled = icon.pixmap(16, 16, QIcon::Disabled).toImage();
+  ASSERT_EQ(normal.size(), QSize(16, 16));
+  EXPECT_EQ(qAlpha(normal.pixel(0, 15)), 0);
+  EXPECT_EQ(qAlpha(disabled.pixel(0, 15)), 0);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      if (glyph.pixel(x, y) != glyph.pixel(0, 15)) {
+        ASSERT_EQ(normal.pixel(x, y) | 0xFF000000, glyph.pixel(x, y) | 0xFF000000);
+      }
+      if (glyph.pixel(x + 16, y) != glyph.pixel(0, 15)) {
+        ASSERT_EQ(disabled.pixel(x, y) | 0xFF000000, glyph.pixel(x + 16, y) | 0xFF000000);
+      }
+    }
+}
+
+TEST(MainWindowTest, ClientSizeAndBoardPerLevelAtDefaultSizes) {
+  const int defaults[4] = {64, 31, 25, 21};
+  Program program;
+  TMainWindow& w = program.window;
+  for (int level = 0; level < 4; ++level) {
+    SCOPED_TRACE(level);
+    program.New(level);
+    const int cols = LevelTable::Columns[level], rows = LevelTable::Rows[level];
+    const int size = defaults[level];
+    // Outer sizes max(cols * size + 9, 609) x rows * size + 76, less the frame.
+    EXPECT_EQ(w.size(), QSize(std::max(cols * size + 9, 609) - 6, rows * size + 52));
+    EXPECT_EQ(w.Image().Image().size(), QSize(cols * size, rows * size));
+    EXPECT_EQ(w.DigHint->Value(), LevelTable::Hints[level]);
+    EXPECT_TRUE(w.PauseButton->isEnabled());
+    EXPECT_TRUE(w.HintButton->isEnabled());
+    EXPECT_TRUE(w.TimeTimer->isActive());
+    EXPECT_EQ(w.TimeTimer->interval(), 1000);
+    EXPECT_EQ(w.PauseButton->text(), QStringLiteral("Pause"));
+
+    // The window shows the board picture 49 pixels down.
+    const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& board = w.Image().Image();
+    for (int y = 0; y < board.height(); y += 3)
+      for (int x = 0; x < board.width(); x += 3)
+        ASSERT_EQ(shown.pixel(x, y + 49), board.pixel(x, y)) << x << "," << y;
+  }
+}
+
+TEST(MainWindowTest, PauseShrinksToTheToolbarAndBack) {
+  Program program;
+  TMainWindow& w = program.window;
+  program.New(0);
+  w.PauseButton->click();
+  EXPECT_EQ(w.height(), 50);  // outer 74
+  EXPECT_EQ(w.PauseButton->text(), QStringLiteral("Play"));
+  EXPECT_FALSE(w.HintButton->isEnabled());
+  EXPECT_EQ(w.TimeTimer->interval(), 300);
+  w.PauseButton->click();
+  EXPECT_EQ(w.height(), 564);
+  EXPECT_EQ(w.PauseButton->text(), QStringLiteral("Pause"));
+  EXPECT_TRUE(w.HintButton->isEnabled());
+}
+
+TEST(MainWindowTest, SizeButtonsResizeWindowAndPicture) {
+  Program program;
+  TMainWindow& w = program.window;
+  program.New(1);
+  w.DownButton->click();
+  EXPECT_EQ(w.size(), QSize(24 * 30 + 9 - 6, 16 * 30 + 52));
+  EXPECT_EQ(w.Image().Image().size(), QSize(24 * 30, 16 * 30));
+  EXPECT_EQ(w.Image().CellSize(), 30);
+}
+
+// A covered cell of the running game, or (-1, -1).
+QPoint CoveredCell(const brelvox::GameState& state) {
+  for (int row = 0; row < state.Rows; ++row)
+    for (int col = 0; col < state.Cols; ++col)
+      if (state.board.at(brelvox::ShownLayer, col, row) == brelvox::cellCovered) return {col, row};
+  return {-1, -1};
+}
+
+TEST(MainWindowTest, MousePressesReachTheBoard) {
+  Program program;
+  TMainWindow& w = program.window;
+  program.New(1);
+  const auto& state = program.State();
+  const int size = state.CellSize;
+  const QPoint cell = CoveredCell(state);
+  ASSERT_GE(cell.x(), 0);
+  const QPoint at(cell.x() * size + size / 2, 49 + cell.y() * size + size / 2);
+
+  // A right press marks the cell, in the logic and in the window.
+  QTest::mousePress(&w, Qt::RightButton, {}, at);
+  QTest::mouseRelease(&w, Qt::RightButton, {}, at);
+  EXPECT_EQ(state.board.at(brelvox::ShownLayer, cell.x(), cell.y()), brelvox::cellMarked);
+  QApplication::processEvents();
+  const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown.pixel(at), w.Image().Image().pixel(at.x(), at.y() - 49));
+
+  // A press in the toolbar row of the window does nothing.
+  QTest::mousePress(&w, Qt::RightButton, {}, QPoint(at.x(), 48));
+  QTest::mouseRelease(&w, Qt::RightButton, {}, QPoint(at.x(), 48));
+  EXPECT_EQ(state.board.at(brelvox::ShownLayer, cell.x(), cell.y()), brelvox::cellMarked);
+
+  // Left, then right while left is held: a chord around the marked cell
+  // uncovers every unmarked neighbour (or loses the game on a mine).
+  QTest::mousePress(&w, Qt::LeftButton, {}, at);
+  QTest::mousePress(&w, Qt::RightButton, {}, at);
+  QTest::mouseRelease(&w, Qt::RightButton, {}, at);
+  QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
+  EXPECT_EQ(state.board.at(brelvox::ShownLayer, cell.x(), cell.y()), brelvox::cellMarked);
+  if (!state.GameOver) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (state.InArea(cell.x() + dx, cell.y() + dy)) {
+          EXPECT_NE(state.board.at(brelvox::ShownLayer, cell.x() + dx, cell.y() + dy),
+                    brelvox::cellCovered);
+        }
+  }
+}
+
+TEST(LevelChooserTest, SelectionDescriptionAndResults) {
+  Program program;
+  TLevelChoose& chooser = program.levels;
+  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("choose a level"));
+  EXPECT_EQ(chooser.size(), QSize(375, 184));
+  EXPECT_EQ(chooser.level->title(), QStringLiteral("choose a level:"));
+  EXPECT_EQ(chooser.GroupBox1->title(), QStringLiteral("characteristics:"));
+  EXPECT_EQ(chooser.Start->geometry(), QRect(200, 136, 73, 33));
+  EXPECT_EQ(chooser.Cancel->geometry(), QRect(288, 136, 73, 33));
+
+  // First opening: easy. Cancel before any game keeps the toolbar-only height.
+  WhenModal([](QWidget* modal) {
+    auto* c = qobject_cast<TLevelChoose*>(modal);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->levelItems[0]->isChecked());
+    EXPECT_TRUE(c->description->text().startsWith(QStringLiteral("easy:\n8 * 8 size\n")));
+    c->levelItems[2]->click();
+    EXPECT_EQ(c->description->text(), QStringLiteral("diffcult:\n30 * 16 size\n88 mines hidden\n"
+                                                     "1 hint allowed\nbe careful with those "
+                                                     "hints!"));
+    c->Cancel->click();
+  });
+  program.window.NewButton->click();
+  EXPECT_EQ(chooser.ChosenLevel, -1);
+  EXPECT_EQ(program.window.height(), 50);
+  EXPECT_FALSE(program.window.HintButton->isEnabled());
+  EXPECT_EQ(program.State().GameOver, 1);
+
+  // The selection survives; the close box counts as Cancel.
+  WhenModal([](QWidget* modal) {
+    auto* c = qobject_cast<TLevelChoose*>(modal);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->levelItems[2]->isChecked());
+    EXPECT_TRUE(c->description->text().startsWith(QStringLiteral("diffcult:")));
+    c->levelItems[3]->click();
+    c->close();
+  });
+  EXPECT_EQ(chooser.Run(), -1);
+
+  WhenModal([](QWidget* modal) {
+    auto* c = qobject_cast<TLevelChoose*>(modal);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->levelItems[3]->isChecked());
+    EXPECT_TRUE(c->description->text().startsWith(QStringLiteral("hard:")));
+    c->Start->click();
+  });
+  EXPECT_EQ(chooser.Run(), 3);
+}
+
+TEST(InfoDialogTest, FoldsOnEveryOpeningAndUnfoldsOnce) {
+  Program program;
+  TInfo& info = program.info;
+  ASSERT_EQ(TInfo::HelpText().size(), 64);
+  EXPECT_EQ(info.ListBox1->count(), 64);
+  EXPECT_EQ(info.ListBox1->item(0)->text(), QStringLiteral("How to play Brelvox"));
+  EXPECT_EQ(info.ListBox1->item(8)->text(), QStringLiteral("according to your screen resulution,"));
+  EXPECT_EQ(info.ListBox1->item(28)->text(),
+            QStringLiteral("beause you can only guess which field"));
+  EXPECT_FALSE(info.Image1->pixmap().isNull());
+
+  WhenModal([&info](QWidget* modal) {
+    ASSERT_EQ(modal, &info);
+    EXPECT_EQ(info.size(), QSize(330, 245));
+    EXPECT_EQ(info.Version->text(), QStringLiteral("Ver. 1.2"));
+    info.HowButton->click();
+    EXPECT_EQ(info.height(), 456);
+    EXPECT_FALSE(info.HowButton->isEnabled());
+    // Scores opens the table on top; Back there returns to the unfolded info.
+    WhenModal([](QWidget* table) {
+      ASSERT_NE(qobject_cast<THighscore*>(table), nullptr);
+      static_cast<THighscore*>(table)->BackButton->click();
+    });
+    info.ScoresButton->click();
+    EXPECT_EQ(info.height(), 456);
+    info.close();  // the close box keeps the height
+  });
+  program.window.InfoButton->click();
+  EXPECT_EQ(info.height(), 456);
+  // Info before any game leaves the window at the toolbar-only height.
+  EXPECT_EQ(program.window.height(), 50);
+
+  WhenModal([&info](QWidget*) {
+    EXPECT_EQ(info.height(), 245);
+    EXPECT_TRUE(info.HowButton->isEnabled());
+    info.BackButton->click();
+  });
+  program.window.InfoButton->click();
+  EXPECT_EQ(info.height(), 245);
+}
+
+TEST(InfoDialogTest, HelpLinesFitTheList) {
+  Program program;
+  program.info.show();
+  program.info.setFixedHeight(TInfo::kUnfoldedHeight);
+  QApplication::processEvents();
+  const QListWidget* list = program.info.ListBox1;
+  const QFontMetrics metrics(list->font());
+  const int room = list->viewport()->width() - 4;
+  for (const QString& line : TInfo::HelpText())
+    EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+}
+
+TEST(HighscoreTest, DefaultTableInAFixedGrid) {
+  Program program;
+  THighscore& scores = program.scores;
+  EXPECT_EQ(scores.windowTitle(), QStringLiteral("Highscore"));
+  EXPECT_EQ(scores.size(), QSize(518, 227));
+  EXPECT_EQ(scores.Table->geometry(), QRect(16, 16, 487, 153));
+  EXPECT_EQ(scores.BackButton->geometry(), QRect(227, 183, 73, 33));
+  EXPECT_EQ(scores.Table->rowCount(), 6);
+  EXPECT_EQ(scores.Table->columnCount(), 4);
+  EXPECT_FALSE(scores.Table->isEnabled());
+  EXPECT_EQ(scores.Table->selectionMode(), QAbstractItemView::NoSelection);
+  EXPECT_EQ(scores.Table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  const char* headings[4] = {"Easy", "Standard", "Difficult", "Hard"};
+  for (int col = 0; col < 4; ++col) {
+    EXPECT_EQ(scores.Table->item(0, col)->text(), QString::fromLatin1(headings[col]));
+    for (int row = 1; row <= 5; ++row)
+      EXPECT_EQ(scores.Table->item(row, col)->text(), QStringLiteral("99:59 by Nobody"));
+  }
+}
+
+TEST(PromptTest, MessageBoxAndNamePrompt) {
+  Program program;
+  WhenModal([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Too many hints..."));
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->text(), QStringLiteral("first\nsecond"));
+    EXPECT_EQ(box->buttons().size(), 1);
+    box->button(QMessageBox::Ok)->click();
+  });
+  program.window.ShowMessage("Too many hints...", "first\rsecond", brelvox::MessageIcon::None);
+
+  WhenModal([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    box->button(QMessageBox::Ok)->click();
+  });
+  program.window.ShowMessage("Error", "Can't write", brelvox::MessageIcon::Error);
+
+  WhenModal([](QWidget* modal) {
+    auto* prompt = qobject_cast<QInputDialog*>(modal);
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(prompt->windowTitle(), QStringLiteral("New highscore!"));
+    EXPECT_EQ(prompt->labelText(), QStringLiteral("Enter your name:"));
+    auto* edit = prompt->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->maxLength(), 255);
+    prompt->setTextValue(QStringLiteral("Ada"));
+    prompt->accept();
+  });
+  EXPECT_EQ(program.window.AskName(), "Ada");
+
+  WhenModal([](QWidget* modal) {
+    auto* prompt = qobject_cast<QInputDialog*>(modal);
+    ASSERT_NE(prompt, nullptr);
+    prompt->setTextValue(QStringLiteral("Bob"));
+    prompt->close();
+  });
+  EXPECT_EQ(program.window.AskName(), "");
+}
+
+}  // namespace
