@@ -11,7 +11,11 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brelvox"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+  QApplication::setDesktopFileName(QStringLiteral("io.github.brelvox.Brelvox"));
+  QIcon icon(QStringLiteral(":/assets/icon.png"));
+  for (int size : {16, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/assets/icon_%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
 
   TMainWindow mainWindow;
   TLevelChoose levelChoose;

@@ -51,7 +51,6 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
                           Qt::WindowCloseButtonHint),
       logic_(*this, directory) {
   setWindowTitle(QStringLiteral("Brelvox"));
-  setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
   setFont(ControlFont());
   setFixedSize(brelvox::kDesignWidth - kFrameWidth, brelvox::kDesignHeight - kFrameHeight);
   CreateToolbar();

@@ -173,7 +173,7 @@ xdotool mousemove "$centre_x" "$centre_y" mousedown 1 mousedown 3 sleep 0.1 mous
 sleep 0.5
 prompt=$(xdotool search --name '^New highscore!$' 2>/dev/null | head -n1)
 if [ -n "$prompt" ]; then
-  xdotool key --window "$prompt" Return
+  xdotool key Return
   table=$(window_named Highscore) && {
     read -r tx ty < <(position_of "$table")
     click $((tx + 263)) $((ty + 199))
