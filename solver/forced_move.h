@@ -20,8 +20,13 @@ struct CandidateList {
 // Covered mine-free cells in row-major order, then the covered zero cells again.
 void BuildCandidates(const GameState& state, CandidateList& list);
 
-// Makes the forced clicks on the shown layer (drawn through `painter`), trying
-// each candidate on the probe layer first.
-void MakeForcedMove(GameState& state, CellPainter& painter);
+// Makes the forced clicks on the shown layer (drawn through `painter`). Each
+// pass clicks the first candidate after whose uncovering the finder would
+// answer anything, or else entry m - k; passes repeat until the finder can go
+// on or every entry has been clicked. The trial uncoverings are worked out on
+// the side, from counts kept per number cell, without copying or scanning the
+// board; the probe layer is left as it was. Allocates nothing. Returns the
+// number of real clicks made.
+int MakeForcedMove(GameState& state, CellPainter& painter);
 
 }  // namespace brelvox

@@ -1,0 +1,124 @@
+// The game's forced-move search against the plain one, over many positions
+// reached in play: the same real clicks, drawn in the same order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "bench/play.h"
+#include "bench/worst_cases.h"
+#include "game/reveal.h"
+#include "solver/forced_move.h"
+#include "solver/forced_move_reference.h"
+
+namespace brelvox {
+namespace {
+
+long PositionsToCompare() {
+  const char* text = std::getenv("BRELVOX_DIFF_POSITIONS");
+  if (text == nullptr || *text == '\0') return 100000;
+  return std::strtol(text, nullptr, 10);
+}
+
+// Runs both searches on copies of `s`; on a difference, reports the position.
+bool SameForcedMove(const GameState& s) {
+  GameState slow = s;
+  GameState fast = s;
+  play::DrawRecorder slowDraws;
+  play::DrawRecorder fastDraws;
+  const int slowClicks = MakeForcedMoveReference(slow, slowDraws);
+  const int fastClicks = MakeForcedMove(fast, fastDraws);
+  const bool same =
+      slowClicks == fastClicks && slowDraws.draws == fastDraws.draws &&
+      std::equal(slow.board.layer(ShownLayer), slow.board.layer(ShownLayer) + kLayerSize,
+                 fast.board.layer(ShownLayer)) &&
+      slow.GameOver == fast.GameOver;
+  EXPECT_TRUE(same) << "level " << int{s.CurrentLevel} << ", clicks " << slowClicks << " vs "
+                    << fastClicks << ", draws " << slowDraws.draws.size() << " vs "
+                    << fastDraws.draws.size() << ", position:\n"
+                    << play::PositionText(s);
+  return same;
+}
+
+// Changes a running position the way a player could: marks right and wrong,
+// marks taken off again, cells uncovered away from the frontier.
+void Disturb(GameState& s, std::mt19937& rng) {
+  play::QuietHost host;
+  auto cell = [&](int& c, int& r) {
+    c = static_cast<int>(rng() % s.Cols);
+    r = static_cast<int>(rng() % s.Rows);
+  };
+  const int kind = static_cast<int>(rng() % 4);
+  const int times = 1 + static_cast<int>(rng() % (kind == 3 ? 3 : 6));
+  for (int t = 0, tries = 0; t < times && tries < 200; ++tries) {
+    int c = 0;
+    int r = 0;
+    cell(c, r);
+    const std::uint8_t shown = s.board.at(ShownLayer, c, r);
+    const bool mine = s.board.at(ContentLayer, c, r) == cellMine;
+    bool done = false;
+    switch (kind) {
+      case 0:  // a correct mark
+        done = mine && shown == cellCovered;
+        break;
+      case 1:  // a wrong mark
+        done = !mine && shown == cellCovered;
+        break;
+      case 2:  // a mark taken off, or else a wrong one set
+        done = shown == cellMarked || (!mine && shown == cellCovered);
+        break;
+      default:  // a lucky click somewhere
+        if (!mine && shown == cellCovered) {
+          RevealCell(s, c, r, true, ShownLayer, host);
+          ++t;
+        }
+        continue;
+    }
+    if (!done) continue;
+    RevealCell(s, c, r, false, ShownLayer, host);
+    ++t;
+  }
+}
+
+TEST(ForcedMoveSearch, KeptHardPositionsMatchThePlainSearch) {
+  for (const play::Position& p : bench::kWorstCases) {
+    ASSERT_TRUE(SameForcedMove(play::LoadPosition(p)));
+  }
+}
+
+// Openings at all four levels, then every point of a careful player's game at
+// which the finder has nothing to say, some of them disturbed by marks and
+// extra uncovered cells, which can leave the finder something to say already.
+TEST(ForcedMoveSearch, PositionsFromPlayMatchThePlainSearch) {
+  const long wanted = PositionsToCompare();
+  long compared = 0;
+  std::mt19937 rng(20261208);
+  play::QuietHost host;
+  for (std::uint32_t game = 0; compared < wanted; ++game) {
+    const int level = static_cast<int>(game % 4);
+    GameState s = play::FreshBoard(level, game * 2654435761u + 17);
+    for (int hint = 0; !s.GameOver && compared < wanted; ++hint) {
+      ASSERT_TRUE(SameForcedMove(s));
+      ++compared;
+      if (rng() % 3 == 0) {
+        GameState disturbed = s;
+        Disturb(disturbed, rng);
+        if (rng() % 2 == 0) play::MakeSafeMoves(disturbed, host);
+        if (!disturbed.GameOver) {
+          ASSERT_TRUE(SameForcedMove(disturbed));
+          ++compared;
+        }
+      }
+      const Board before = s.board;
+      MakeForcedMove(s, host);
+      if (s.board.cells == before.cells && !play::MarkTheRest(s, host)) break;
+      play::MakeSafeMoves(s, host);
+    }
+  }
+  std::printf("compared %ld positions\n", compared);
+}
+
+}  // namespace
+}  // namespace brelvox
