@@ -36,24 +36,29 @@ fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
 }
+# A failure after which nothing more can be checked.
+die() {
+  echo "FAIL: $*; program output:"
+  cat "$scratch/program.log"
+  exit 1
+}
 
-# A display number nobody uses.
-display=
-for n in $(seq 91 160); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    display=:$n
-    break
-  fi
-done
-[ -n "$display" ] || { echo "SKIP: no free display"; exit 77; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and reports its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+  >"$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
+for _ in $(seq 100); do
+  [ -s "$scratch/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+[ -s "$scratch/display" ] || { echo "SKIP: Xvfb did not start"; exit 77; }
+export DISPLAY=:$(head -n1 "$scratch/display")
 for _ in $(seq 50); do
   xdotool getdisplaygeometry >/dev/null 2>&1 && break
   sleep 0.1
 done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; exit 77; }
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not answer"; exit 77; }
 
 mkdir -p "$scratch/work" "$scratch/runtime"
 chmod 700 "$scratch/runtime"
@@ -64,7 +69,7 @@ app_pid=$!
 # The id of the first window titled exactly $1, waiting for it to appear.
 window_named() {
   local id
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
@@ -80,7 +85,7 @@ size_of() {
 }
 expect_size() {
   local got
-  for _ in $(seq 30); do
+  for _ in $(seq 50); do
     got=$(size_of "$1")
     [ "$got" = "$2" ] && return 0
     sleep 0.1
@@ -110,7 +115,7 @@ pixels() {
 
 click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 
-main=$(window_named Brelvox) || { echo "FAIL: no main window"; exit 1; }
+main=$(window_named Brelvox) || die "no main window"
 sleep 0.3
 expect_size "$main" 603x49 "at start"
 # With no window manager the main window sits at the top-left corner.
@@ -122,7 +127,7 @@ read -r clock hint < <(pixels start "$((mx + 441 + 2)),$((my + 8 + 2))" "$((mx +
 
 # New: the level chooser; Start takes the first level, easy.
 click $((mx + 44)) $((my + 24))
-chooser=$(window_named "choose a level") || { echo "FAIL: no level chooser"; exit 1; }
+chooser=$(window_named "choose a level") || die "no level chooser"
 sleep 0.3
 expect_size "$chooser" 375x184 "level chooser"
 read -r cx cy < <(position_of "$chooser")
