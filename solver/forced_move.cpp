@@ -3,188 +3,138 @@
 #include <cstring>
 
 #include "game/reveal.h"
+#include "solver/neighbour_counts.h"
 
 namespace brelvox {
 namespace {
 
-// What the finder counts around one number cell, and whether one of its two
-// rules names a cell from there:
-//   missing  - the number less the correctly marked neighbours;
-//   resolved - neighbour positions off the board, correctly marked or uncovered;
-//   safe     - neighbours without a mine that are covered or marked;
-//   mines    - covered neighbours that hold a mine.
-// Uncovering a neighbour moves one from `safe` to `resolved`; nothing else a
-// forced move does changes the counts.
-inline bool Yields(int missing, int resolved, int safe, int mines) {
-  if (missing == 0) return safe > 0;
-  return 8 - resolved == missing && mines > 0;
-}
+using counts::kNeighbours;
+using counts::kPadSize;
+using counts::kPadStride;
+using counts::kUncoveredNeighbour;
+using counts::Pad;
+using counts::Yields;
 
-// The working data of one forced move. Cells are addressed by their index in
-// the cell store (col + row * kStride). Counts are kept for the cells that are
-// uncovered on the shown layer; a trial uncovering is a flood fill into a
-// stamped set, after which only the cells in the set and their neighbours can
-// answer differently from the shown layer.
+// The working data of one forced move, on the padded grid of neighbour_counts.h.
+// The neighbour counts of every cell of the shown layer are kept up to date
+// through the real clicks. A trial uncovering is a flood fill into a stamped
+// set; each flooded cell adds kUncoveredNeighbour to its neighbours' counts,
+// and only the flooded cells and the number cells beside them can answer
+// differently from the shown layer.
 class ForcedMoveSearch {
  public:
-  ForcedMoveSearch(GameState& state, CellPainter& painter)
-      : state_(state),
-        painter_(painter),
-        content_(state.board.layer(ContentLayer)),
-        shown_(state.board.layer(ShownLayer)),
-        cols_(state.Cols),
-        rows_(state.Rows) {}
+  ForcedMoveSearch(GameState& state, CellPainter& painter) : state_(state), painter_(painter) {}
 
   int Run();
 
  private:
-  void BuildList();
-  void CountAll();
-  // Recounts one cell of the shown layer and keeps the total of yielding cells.
-  void Recount(int i);
-  // Flood fill from `start` as an uncovering would do it on the shown layer,
+  void Start();
+  // Flood fill from `start` as an uncovering of the shown layer would do it,
   // into flood_[0 .. floodCount_) with inFlood_ == stamp_.
   void Flood(int start);
   // Whether the finder answers anything after uncovering `start`. `local` is
-  // set when the answer came from the cells around the flood alone (it does
-  // not depend on yielding cells elsewhere).
+  // set when the answer came from the cells at the flood alone, whatever the
+  // rest of the board yields.
   bool Probe(int start, bool& local);
   bool Candidate(int j, int pass);
   // The real click, drawn; then the counts follow the shown layer.
   void Click(int start, bool last, int pass);
 
-  bool Uncovered(int i) const { return shown_[i] == content_[i]; }
-  bool InArea(int c, int r) const { return c >= 0 && r >= 0 && c < cols_ && r < rows_; }
+  bool Covered(int p) const { return shown_[p] != content_[p] && shown_[p] != cellMarked; }
 
   GameState& state_;
   CellPainter& painter_;
-  const std::uint8_t* content_;
-  std::uint8_t* shown_;
-  const int cols_;
-  const int rows_;
 
   std::uint16_t list_[kMaxCandidates];
   int m_ = 0;
 
-  // Counts per uncovered cell of the shown layer (see Yields).
-  std::uint8_t missing_[kLayerSize];
-  std::uint8_t resolved_[kLayerSize];
-  std::uint8_t safe_[kLayerSize];
-  std::uint8_t mines_[kLayerSize];
-  std::uint8_t yields_[kLayerSize];  // 0 for covered and marked cells
+  // The shown layer and the content, padded: the padding reads as a marked
+  // cell without a mine, where a flood fill stops and nothing is counted.
+  std::uint8_t content_[kPadSize];
+  std::uint8_t shown_[kPadSize];
+  std::uint32_t word_[kPadSize];
+  std::uint32_t sum_[kPadSize];
+  std::uint8_t yields_[kPadSize];  // 1 for number cells that let the finder name a cell
   int yieldingCells_ = 0;
 
-  // The current trial: the flooded cells and the number cells around them.
+  // The current trial: the flooded cells, and every cell beside one of them
+  // with the number of flooded neighbours it has.
   std::uint32_t stamp_ = 0;
-  std::uint32_t inFlood_[kLayerSize];
-  std::uint32_t inBorder_[kLayerSize];
-  std::uint8_t touched_[kLayerSize];  // flooded neighbours of a border cell
-  std::uint16_t flood_[kLayerSize];
-  std::uint16_t border_[kLayerSize];
+  std::uint32_t inFlood_[kPadSize];
+  std::uint32_t touchedStamp_[kPadSize];
+  std::uint8_t touched_[kPadSize];
+  std::uint16_t flood_[kPadSize];
+  std::uint16_t around_[kPadSize];
   int floodCount_ = 0;
 
   // Answers kept between trials. A number candidate's local answer holds
-  // until the shown layer changes within two cells of it (changedNear_ is the
-  // last pass whose click did so). A zero candidate's answer holds for its
-  // whole zero area until the end of the pass.
-  std::int16_t localPass_[kLayerSize];
-  std::uint8_t localAnswer_[kLayerSize];
-  std::int16_t changedNear_[kLayerSize];
-  std::int16_t zeroPass_[kLayerSize];
-  std::uint8_t zeroAnswer_[kLayerSize];
+  // until the shown layer changes within two cells of it (changedNear_: the
+  // last pass whose click did so, kept with a margin of two cells). A zero
+  // candidate's answer holds for its whole zero area until the pass ends.
+  static constexpr int kMargin = 2 * kPadStride + 2;
+  std::int16_t localPass_[kPadSize];
+  std::uint8_t localAnswer_[kPadSize];
+  std::int16_t changedNear_[kPadSize + 2 * kMargin];
+  std::int16_t zeroPass_[kPadSize];
+  std::uint8_t zeroAnswer_[kPadSize];
 };
 
-void ForcedMoveSearch::BuildList() {
+void ForcedMoveSearch::Start() {
+  const std::uint8_t* content = state_.board.layer(ContentLayer);
+  const std::uint8_t* shown = state_.board.layer(ShownLayer);
+  std::memset(content_, 0, sizeof content_);
+  std::memset(shown_, cellMarked, sizeof shown_);
+  for (int r = 0; r < state_.Rows; ++r) {
+    std::memcpy(content_ + Pad(0, r), content + r * kStride, state_.Cols);
+    std::memcpy(shown_ + Pad(0, r), shown + r * kStride, state_.Cols);
+  }
   // Row-major, as BuildCandidates: all covered mine-free cells, then the
   // covered zero cells again.
   m_ = 0;
-  for (int r = 0; r < rows_; ++r) {
-    for (int c = 0; c < cols_; ++c) {
-      const int i = c + r * kStride;
-      if (content_[i] <= 8 && shown_[i] == cellCovered) list_[m_++] = static_cast<std::uint16_t>(i);
+  for (int r = 0; r < state_.Rows; ++r) {
+    for (int p = Pad(0, r); p < Pad(state_.Cols, r); ++p) {
+      if (content_[p] <= 8 && shown_[p] == cellCovered) list_[m_++] = static_cast<std::uint16_t>(p);
     }
   }
   const int firstPass = m_;
   for (int e = 0; e < firstPass; ++e) {
     if (content_[list_[e]] == 0) list_[m_++] = list_[e];
   }
-}
+  if (m_ == 0) return;
 
-void ForcedMoveSearch::Recount(int i) {
-  const int v = shown_[i];
-  yieldingCells_ -= yields_[i];
-  if (v > 8) {
-    yields_[i] = 0;
-    return;
-  }
-  const int c = i % kStride;
-  const int r = i / kStride;
-  int missing = v;
-  int resolved = 0;
-  int safe = 0;
-  int mines = 0;
-  for (int nc = c - 1; nc <= c + 1; ++nc) {
-    for (int nr = r - 1; nr <= r + 1; ++nr) {
-      if (nc == c && nr == r) continue;
-      if (!InArea(nc, nr)) {
-        ++resolved;
-        continue;
-      }
-      const int n = nc + nr * kStride;
-      const int code = shown_[n];
-      if (content_[n] == cellMine) {
-        if (code == cellMarked) {
-          ++resolved;
-          --missing;
-        } else if (code == cellCovered) {
-          ++mines;
-        }
-      } else if (code <= 8) {
-        ++resolved;
-      } else {
-        ++safe;
-      }
-    }
-  }
-  missing_[i] = static_cast<std::uint8_t>(missing);
-  resolved_[i] = static_cast<std::uint8_t>(resolved);
-  safe_[i] = static_cast<std::uint8_t>(safe);
-  mines_[i] = static_cast<std::uint8_t>(mines);
-  yields_[i] = Yields(missing, resolved, safe, mines) ? 1 : 0;
-  yieldingCells_ += yields_[i];
-}
-
-void ForcedMoveSearch::CountAll() {
+  counts::CountAll(state_, shown, word_, sum_);
+  std::memset(yields_, 0, sizeof yields_);
   yieldingCells_ = 0;
-  for (int r = 0; r < rows_; ++r) {
-    for (int c = 0; c < cols_; ++c) {
-      const int i = c + r * kStride;
-      yields_[i] = 0;
-      if (shown_[i] <= 8) Recount(i);
+  for (int r = 0; r < state_.Rows; ++r) {
+    for (int p = Pad(0, r); p < Pad(state_.Cols, r); ++p) {
+      if (shown_[p] <= 8 && Yields(shown_[p], sum_[p])) {
+        yields_[p] = 1;
+        ++yieldingCells_;
+      }
     }
   }
+  std::memset(inFlood_, 0, sizeof inFlood_);
+  std::memset(touchedStamp_, 0, sizeof touchedStamp_);
+  std::memset(localPass_, 0xff, sizeof localPass_);
+  std::memset(changedNear_, 0xff, sizeof changedNear_);
+  std::memset(zeroPass_, 0xff, sizeof zeroPass_);
 }
 
 void ForcedMoveSearch::Flood(int start) {
   ++stamp_;
   floodCount_ = 0;
   // Uncovering stops at marked and at uncovered cells; it spreads from zeros.
-  if (shown_[start] == cellMarked || Uncovered(start)) return;
+  if (!Covered(start)) return;
   inFlood_[start] = stamp_;
   flood_[floodCount_++] = static_cast<std::uint16_t>(start);
   for (int next = 0; next < floodCount_; ++next) {
-    const int i = flood_[next];
-    if (content_[i] != 0) continue;
-    const int c = i % kStride;
-    const int r = i / kStride;
-    for (int nc = c - 1; nc <= c + 1; ++nc) {
-      for (int nr = r - 1; nr <= r + 1; ++nr) {
-        if (!InArea(nc, nr)) continue;
-        const int n = nc + nr * kStride;
-        if (inFlood_[n] == stamp_ || shown_[n] == cellMarked || Uncovered(n)) continue;
-        inFlood_[n] = stamp_;
-        flood_[floodCount_++] = static_cast<std::uint16_t>(n);
-      }
+    const int p = flood_[next];
+    if (content_[p] != 0) continue;
+    for (const int d : kNeighbours) {
+      const int q = p + d;
+      if (inFlood_[q] == stamp_ || !Covered(q)) continue;
+      inFlood_[q] = stamp_;
+      flood_[floodCount_++] = static_cast<std::uint16_t>(q);
     }
   }
 }
@@ -193,134 +143,108 @@ bool ForcedMoveSearch::Probe(int start, bool& local) {
   Flood(start);
   local = false;
   if (floodCount_ == 0) return yieldingCells_ > 0;  // the trial changes nothing
-  int borderCount = 0;
-  // The flooded cells, counted on the trial layer; meanwhile collect the
-  // uncovered cells around them with how many flooded neighbours each has.
+  int aroundCount = 0;
   for (int f = 0; f < floodCount_; ++f) {
-    const int i = flood_[f];
-    const int c = i % kStride;
-    const int r = i / kStride;
-    int missing = content_[i];
-    int resolved = 0;
-    int safe = 0;
-    int mines = 0;
-    for (int nc = c - 1; nc <= c + 1; ++nc) {
-      for (int nr = r - 1; nr <= r + 1; ++nr) {
-        if (nc == c && nr == r) continue;
-        if (!InArea(nc, nr)) {
-          ++resolved;
-          continue;
-        }
-        const int n = nc + nr * kStride;
-        if (inFlood_[n] == stamp_) {
-          ++resolved;  // uncovered by the trial, and never a mine
-          continue;
-        }
-        const int code = shown_[n];
-        if (content_[n] == cellMine) {
-          if (code == cellMarked) {
-            ++resolved;
-            --missing;
-          } else if (code == cellCovered) {
-            ++mines;
-          }
-        } else if (code <= 8) {
-          ++resolved;
-          if (inBorder_[n] != stamp_) {
-            inBorder_[n] = stamp_;
-            touched_[n] = 0;
-            border_[borderCount++] = static_cast<std::uint16_t>(n);
-          }
-          ++touched_[n];
-        } else {
-          ++safe;
-        }
+    const int p = flood_[f];
+    for (const int d : kNeighbours) {
+      const int q = p + d;
+      if (touchedStamp_[q] != stamp_) {
+        touchedStamp_[q] = stamp_;
+        touched_[q] = 0;
+        around_[aroundCount++] = static_cast<std::uint16_t>(q);
       }
+      ++touched_[q];
     }
-    if (Yields(missing, resolved, safe, mines)) {
+  }
+  // The flooded cells show their numbers on the trial layer.
+  for (int f = 0; f < floodCount_; ++f) {
+    const int p = flood_[f];
+    const int t = touchedStamp_[p] == stamp_ ? touched_[p] : 0;
+    if (Yields(content_[p], sum_[p] + static_cast<std::uint32_t>(t) * kUncoveredNeighbour)) {
       local = true;
       return true;
     }
   }
-  // Cells beyond the border answer as on the shown layer.
+  // Number cells away from the flood answer as on the shown layer.
   if (yieldingCells_ > 0) {
-    int yieldingInBorder = 0;
-    for (int b = 0; b < borderCount; ++b) yieldingInBorder += yields_[border_[b]];
-    if (yieldingCells_ > yieldingInBorder) return true;
+    int yieldingAround = 0;
+    for (int a = 0; a < aroundCount; ++a) yieldingAround += yields_[around_[a]];
+    if (yieldingCells_ > yieldingAround) return true;
   }
   local = true;
-  for (int b = 0; b < borderCount; ++b) {
-    const int n = border_[b];
-    const int t = touched_[n];
-    if (Yields(missing_[n], resolved_[n] + t, safe_[n] - t, mines_[n])) return true;
+  for (int a = 0; a < aroundCount; ++a) {
+    const int q = around_[a];
+    if (shown_[q] > 8) continue;  // covered, marked, padding, or flooded
+    if (Yields(shown_[q], sum_[q] + touched_[q] * kUncoveredNeighbour)) return true;
   }
   return false;
 }
 
 bool ForcedMoveSearch::Candidate(int j, int pass) {
-  const int i = list_[j];
+  const int p = list_[j];
   bool local = false;
-  if (Uncovered(i)) return yieldingCells_ > 0;
-  if (content_[i] == 0) {
+  if (!Covered(p)) return yieldingCells_ > 0;  // opened by an earlier click
+  if (content_[p] == 0) {
     // Every covered zero of one area floods the same cells.
-    if (zeroPass_[i] == pass) return zeroAnswer_[i] != 0;
-    const bool answer = Probe(i, local);
+    if (zeroPass_[p] == pass) return zeroAnswer_[p] != 0;
+    const bool answer = Probe(p, local);
     for (int f = 0; f < floodCount_; ++f) {
-      const int n = flood_[f];
-      if (content_[n] != 0) continue;
-      zeroPass_[n] = static_cast<std::int16_t>(pass);
-      zeroAnswer_[n] = answer ? 1 : 0;
+      const int q = flood_[f];
+      if (content_[q] != 0) continue;
+      zeroPass_[q] = static_cast<std::int16_t>(pass);
+      zeroAnswer_[q] = answer ? 1 : 0;
     }
     return answer;
   }
-  if (yieldingCells_ == 0 && localPass_[i] >= 0 && changedNear_[i] < localPass_[i]) {
-    return localAnswer_[i] != 0;
+  if (yieldingCells_ == 0 && localPass_[p] >= 0 && changedNear_[p + kMargin] < localPass_[p]) {
+    return localAnswer_[p] != 0;
   }
-  const bool answer = Probe(i, local);
+  const bool answer = Probe(p, local);
   if (local) {
-    localPass_[i] = static_cast<std::int16_t>(pass);
-    localAnswer_[i] = answer ? 1 : 0;
+    localPass_[p] = static_cast<std::int16_t>(pass);
+    localAnswer_[p] = answer ? 1 : 0;
   }
   return answer;
 }
 
 void ForcedMoveSearch::Click(int start, bool last, int pass) {
+  const int col = start % kPadStride - 1;
+  const int row = start / kPadStride - 1;
   if (last) {
-    RevealCell(state_, start % kStride, start / kStride, true, ShownLayer, painter_);
+    RevealCell(state_, col, row, true, ShownLayer, painter_);
     return;
   }
   Flood(start);
-  RevealCell(state_, start % kStride, start / kStride, true, ShownLayer, painter_);
-  // Recount the changed cells and their neighbours, and forget the local
-  // answers of candidates within two cells of a change.
+  RevealCell(state_, col, row, true, ShownLayer, painter_);
+  // The counts follow the shown layer; candidates within two cells of a
+  // change forget their local answers.
+  for (int f = 0; f < floodCount_; ++f) {
+    const int p = flood_[f];
+    shown_[p] = content_[p];
+    word_[p] = counts::kResolved;
+    for (const int d : kNeighbours) sum_[p + d] += kUncoveredNeighbour;
+    for (int dr = -2; dr <= 2; ++dr) {
+      for (int dc = -2; dc <= 2; ++dc) {
+        changedNear_[p + kMargin + dr * kPadStride + dc] = static_cast<std::int16_t>(pass);
+      }
+    }
+  }
   ++stamp_;
   for (int f = 0; f < floodCount_; ++f) {
-    const int i = flood_[f];
-    const int c = i % kStride;
-    const int r = i / kStride;
-    for (int nc = c - 2; nc <= c + 2; ++nc) {
-      for (int nr = r - 2; nr <= r + 2; ++nr) {
-        if (!InArea(nc, nr)) continue;
-        const int n = nc + nr * kStride;
-        changedNear_[n] = static_cast<std::int16_t>(pass);
-        if (nc < c - 1 || nc > c + 1 || nr < r - 1 || nr > r + 1) continue;
-        if (inBorder_[n] == stamp_) continue;
-        inBorder_[n] = stamp_;
-        Recount(n);
-      }
+    const int p = flood_[f];
+    for (int n = -1; n < 8; ++n) {
+      const int q = n < 0 ? p : p + kNeighbours[n];
+      if (touchedStamp_[q] == stamp_) continue;
+      touchedStamp_[q] = stamp_;
+      const std::uint8_t now = shown_[q] <= 8 && Yields(shown_[q], sum_[q]) ? 1 : 0;
+      yieldingCells_ += now - yields_[q];
+      yields_[q] = now;
     }
   }
 }
 
 int ForcedMoveSearch::Run() {
-  BuildList();
-  if (m_ == 0) return 0;
-  CountAll();
-  std::memset(inFlood_, 0, sizeof inFlood_);
-  std::memset(inBorder_, 0, sizeof inBorder_);
-  std::memset(localPass_, 0xff, sizeof localPass_);
-  std::memset(changedNear_, 0xff, sizeof changedNear_);
-  std::memset(zeroPass_, 0xff, sizeof zeroPass_);
+  Start();
   for (int k = 0; k < m_; ++k) {
     bool found = false;
     int j = 0;

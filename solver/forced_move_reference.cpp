@@ -17,6 +17,61 @@ class NoPainter final : public CellPainter {
 
 }  // namespace
 
+std::uint8_t FindSafeMoveReference(const GameState& state, int layer, int& col, int& row) {
+  const std::uint8_t* shown = state.board.layer(layer);
+  const std::uint8_t* content = state.board.layer(ContentLayer);
+  const int cols = state.Cols;
+  const int rows = state.Rows;
+  std::uint8_t result = moveNone;
+  for (int c = 0; c < cols; ++c) {
+    for (int r = 0; r < rows; ++r) {
+      const int v = shown[c + r * kStride];
+      if (v > 8) continue;
+      int missing = v;
+      int resolved = 0;
+      for (int nc = c - 1; nc <= c + 1; ++nc) {
+        for (int nr = r - 1; nr <= r + 1; ++nr) {
+          if (nc == c && nr == r) continue;
+          if (nc < 0 || nr < 0 || nc >= cols || nr >= rows) {
+            ++resolved;
+            continue;
+          }
+          const int i = nc + nr * kStride;
+          if (content[i] == cellMine && shown[i] == cellMarked) {
+            ++resolved;
+            --missing;
+          } else if (shown[i] <= 8) {
+            ++resolved;
+          }
+        }
+      }
+      // Every mine accounted for: the unresolved non-mines are safe.
+      // Every unresolved neighbour is a mine: the covered mines are certain.
+      const bool allFound = missing == 0;
+      if (!allFound && 8 - resolved != missing) continue;
+      for (int nc = c - 1; nc <= c + 1; ++nc) {
+        for (int nr = r - 1; nr <= r + 1; ++nr) {
+          if (nc == c && nr == r) continue;
+          if (nc < 0 || nr < 0 || nc >= cols || nr >= rows) continue;
+          const int i = nc + nr * kStride;
+          if (allFound) {
+            if (content[i] != cellMine && shown[i] > 8) {
+              result = moveSafe;
+              col = nc;
+              row = nr;
+            }
+          } else if (content[i] == cellMine && shown[i] == cellCovered) {
+            result = moveMine;
+            col = nc;
+            row = nr;
+          }
+        }
+      }
+    }
+  }
+  return result;
+}
+
 int MakeForcedMoveReference(GameState& state, CellPainter& painter) {
   CandidateList list;
   BuildCandidates(state, list);
@@ -33,7 +88,7 @@ int MakeForcedMoveReference(GameState& state, CellPainter& painter) {
       RevealCell(state, n % cols, n / cols, true, ProbeLayer, probePainter);
       int c = 0;
       int r = 0;
-      answer = FindSafeMove(state, ProbeLayer, c, r);
+      answer = FindSafeMoveReference(state, ProbeLayer, c, r);
       if (answer != moveNone) break;
     }
     if (j == m - k) j = m - k - 1;  // nothing found: the fallback walks backwards

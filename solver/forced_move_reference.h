@@ -3,10 +3,16 @@
 // the yardstick that the game's search must match click for click.
 #pragma once
 
+#include <cstdint>
+
 #include "game/game_host.h"
 #include "game/game_state.h"
 
 namespace brelvox {
+
+// The safe-move finder written the plain way: one counting walk per number
+// cell, every qualifying neighbour overwriting the answer.
+std::uint8_t FindSafeMoveReference(const GameState& state, int layer, int& col, int& row);
 
 // Same clicks, draws and result as MakeForcedMove; leaves the last probe in
 // the probe layer. Returns the number of real clicks made.

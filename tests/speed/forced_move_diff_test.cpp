@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include "bench/play.h"
@@ -12,6 +13,7 @@
 #include "game/reveal.h"
 #include "solver/forced_move.h"
 #include "solver/forced_move_reference.h"
+#include "solver/safe_move.h"
 
 namespace brelvox {
 namespace {
@@ -20,6 +22,38 @@ long PositionsToCompare() {
   const char* text = std::getenv("BRELVOX_DIFF_POSITIONS");
   if (text == nullptr || *text == '\0') return 100000;
   return std::strtol(text, nullptr, 10);
+}
+
+// Both finders on one layer: the same result and cell, and the cell left
+// alone when there is nothing.
+bool SameFind(const GameState& s, int layer) {
+  int slowCol = -7;
+  int slowRow = -7;
+  int fastCol = -7;
+  int fastRow = -7;
+  const std::uint8_t slow = FindSafeMoveReference(s, layer, slowCol, slowRow);
+  const std::uint8_t fast = FindSafeMove(s, layer, fastCol, fastRow);
+  const bool same = slow == fast && slowCol == fastCol && slowRow == fastRow;
+  EXPECT_TRUE(same) << "layer " << layer << ": " << int{slow} << " at " << slowCol << "," << slowRow
+                    << " vs " << int{fast} << " at " << fastCol << "," << fastRow << ", position:\n"
+                    << play::PositionText(s);
+  return same;
+}
+
+// The finders on the shown layer and on trial uncoverings of a few covered
+// cells in the probe layer.
+bool SameFinds(GameState s, std::mt19937& rng) {
+  if (!SameFind(s, ShownLayer)) return false;
+  play::QuietHost host;
+  for (int trial = 0; trial < 3; ++trial) {
+    std::memcpy(s.board.layer(ProbeLayer), s.board.layer(ShownLayer), kLayerSize);
+    const int c = static_cast<int>(rng() % s.Cols);
+    const int r = static_cast<int>(rng() % s.Rows);
+    if (s.board.at(ContentLayer, c, r) == cellMine) continue;
+    RevealCell(s, c, r, true, ProbeLayer, host);
+    if (!SameFind(s, ProbeLayer)) return false;
+  }
+  return true;
 }
 
 // Runs both searches on copies of `s`; on a difference, reports the position.
@@ -83,8 +117,10 @@ void Disturb(GameState& s, std::mt19937& rng) {
 }
 
 TEST(ForcedMoveSearch, KeptHardPositionsMatchThePlainSearch) {
+  std::mt19937 rng(5);
   for (const play::Position& p : bench::kWorstCases) {
     ASSERT_TRUE(SameForcedMove(play::LoadPosition(p)));
+    ASSERT_TRUE(SameFinds(play::LoadPosition(p), rng));
   }
 }
 
@@ -101,6 +137,7 @@ TEST(ForcedMoveSearch, PositionsFromPlayMatchThePlainSearch) {
     GameState s = play::FreshBoard(level, game * 2654435761u + 17);
     for (int hint = 0; !s.GameOver && compared < wanted; ++hint) {
       ASSERT_TRUE(SameForcedMove(s));
+      ASSERT_TRUE(SameFinds(s, rng));
       ++compared;
       if (rng() % 3 == 0) {
         GameState disturbed = s;
@@ -108,6 +145,7 @@ TEST(ForcedMoveSearch, PositionsFromPlayMatchThePlainSearch) {
         if (rng() % 2 == 0) play::MakeSafeMoves(disturbed, host);
         if (!disturbed.GameOver) {
           ASSERT_TRUE(SameForcedMove(disturbed));
+          ASSERT_TRUE(SameFinds(disturbed, rng));
           ++compared;
         }
       }

@@ -1,0 +1,64 @@
+// What the safe-move finder counts around a number cell, for every cell of a
+// layer at once. The four counts are packed into the bytes of one word, so
+// that the words of the eight neighbours simply add up:
+//   byte 0: resolved positions (off the board, correctly marked, uncovered);
+//   byte 1: correctly marked mines;
+//   byte 2: cells without a mine that are covered or marked ("safe");
+//   byte 3: covered mines.
+// Cells are addressed on a grid padded by one cell on every side, so that
+// neighbours need no bounds test: the padding counts as off the board.
+#pragma once
+
+#include <cstdint>
+
+#include "game/game_state.h"
+
+namespace brelvox::counts {
+
+inline constexpr int kPadStride = 32;
+inline constexpr int kPadRows = kMaxRows + 2;
+inline constexpr int kPadSize = kPadStride * kPadRows;
+
+inline constexpr std::uint32_t kResolved = 0x1;
+inline constexpr std::uint32_t kCorrectMark = 0x100;
+inline constexpr std::uint32_t kSafe = 0x10000;
+inline constexpr std::uint32_t kCoveredMine = 0x1000000;
+// Uncovering a cell without a mine turns one safe neighbour into a resolved one.
+inline constexpr std::uint32_t kUncoveredNeighbour = kResolved - kSafe;
+
+// The eight neighbours in the finder's walk order: column by column, and
+// within a column from top to bottom.
+inline constexpr int kNeighbours[8] = {-kPadStride - 1, -1, kPadStride - 1, -kPadStride, kPadStride,
+                                       -kPadStride + 1, 1,  kPadStride + 1};
+
+inline constexpr int kNeighbourCol[8] = {-1, -1, -1, 0, 0, 1, 1, 1};
+inline constexpr int kNeighbourRow[8] = {-1, 0, 1, -1, 1, -1, 0, 1};
+
+inline int Pad(int col, int row) {
+  return col + 1 + (row + 1) * kPadStride;
+}
+
+// What one neighbour adds to the counts.
+inline std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
+  if (content == cellMine) {
+    return code == cellMarked ? kResolved + kCorrectMark : code == cellCovered ? kCoveredMine : 0;
+  }
+  return code <= 8 ? kResolved : kSafe;
+}
+
+// Whether a number cell showing `v` with neighbour counts `sum` lets one of
+// the finder's two rules name a cell: every mine marked and a safe neighbour
+// left, or every unresolved neighbour a mine and one of them covered.
+inline bool Yields(int v, std::uint32_t sum) {
+  const int missing = v - static_cast<int>(sum >> 8 & 0xff);
+  if (missing == 0) return (sum & 0xff0000) != 0;
+  return 8 - static_cast<int>(sum & 0xff) == missing && (sum >> 24) != 0;
+}
+
+// For every cell of the game area (padded index), `word` what it adds to its
+// neighbours' counts on `layer`, and `sum` its own neighbours' counts. Padding
+// cells get a word of kResolved and a sum of 0.
+void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* word,
+              std::uint32_t* sum);
+
+}  // namespace brelvox::counts
