@@ -38,7 +38,10 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
     group_->addButton(levelItems[i], i);
   }
   levelItems[0]->setChecked(true);
-  connect(group_, &QButtonGroup::idClicked, this, [this] { levelClick(); });
+  // Any way of selecting an item, mouse or arrow keys, shows its description.
+  connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) levelClick();
+  });
 
   GroupBox1 = new QGroupBox(QStringLiteral("characteristics:"), this);
   GroupBox1->setGeometry(176, 16, 185, 105);
