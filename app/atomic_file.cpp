@@ -28,7 +28,8 @@ bool WriteAll(int fd, const std::string& content) {
 }
 
 // The file that really gets replaced: the target of a link, or the path itself.
-bool ResolveTarget(const std::string& path, std::string& target, mode_t& mode, bool& exists) {
+bool ResolveTarget(const std::string& path, std::string& target, mode_t& mode, uid_t& owner,
+                   gid_t& group, bool& exists) {
   struct stat lst;
   if (::lstat(path.c_str(), &lst) != 0) {
     if (errno != ENOENT) return false;
@@ -46,8 +47,13 @@ bool ResolveTarget(const std::string& path, std::string& target, mode_t& mode, b
   struct stat st;
   if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   if ((st.st_mode & S_IWUSR) == 0) return false;  // read-only stays read-only, even for root
+  // A file this user may not write stays as it is, even where the folder
+  // would let a rename replace it.
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
   exists = true;
   mode = st.st_mode & 07777;
+  owner = st.st_uid;
+  group = st.st_gid;
   return true;
 }
 
@@ -56,8 +62,10 @@ bool ResolveTarget(const std::string& path, std::string& target, mode_t& mode, b
 bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
   std::string target;
   mode_t mode = 0;
+  uid_t owner = 0;
+  gid_t group = 0;
   bool exists = false;
-  if (!ResolveTarget(path, target, mode, exists)) return false;
+  if (!ResolveTarget(path, target, mode, owner, group, exists)) return false;
 
   const std::size_t slash = target.rfind('/');
   const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
@@ -72,6 +80,11 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
   bool ok = WriteAll(fd, content);
   if (ok) {
     if (exists) {
+      // Keep the owner too where this user may (root playing in a player's
+      // folder must not take the file away from the player).
+      if (owner != ::geteuid() || group != ::getegid()) {
+        [[maybe_unused]] const int kept = ::fchown(fd, owner, group);
+      }
       ok = ::fchmod(fd, mode) == 0;
     } else {
       const mode_t mask = ::umask(0);
