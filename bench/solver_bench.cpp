@@ -89,6 +89,18 @@ void BM_FindSafeMove(benchmark::State& state) {
 }
 BENCHMARK(BM_FindSafeMove)->DenseRange(0, 3);
 
+// The same on one position again and again, its board in the cache.
+void BM_FindSafeMove_onePosition(benchmark::State& state) {
+  const auto& positions = HintPositions(static_cast<int>(state.range(0)));
+  const GameState& s = positions[positions.size() / 2];
+  for (auto _ : state) {
+    int col = 0;
+    int row = 0;
+    benchmark::DoNotOptimize(FindSafeMove(s, ShownLayer, col, row));
+  }
+}
+BENCHMARK(BM_FindSafeMove_onePosition)->DenseRange(0, 3);
+
 // The first uncovering of a fresh board at its first zero cell.
 void BM_RevealFlood(benchmark::State& state) {
   const int level = static_cast<int>(state.range(0));
@@ -170,14 +182,8 @@ void BM_ForcedMove_each(benchmark::State& state) {
 void BM_ForcedMoveReference_each(benchmark::State& state) {
   BM_HintPositions_each<true>(state);
 }
-void HintPositionArgs(benchmark::internal::Benchmark* b) {
-  for (int level = 0; level < 4; ++level) {
-    b->Arg(level)->Iterations(static_cast<benchmark::IterationCount>(HintPositions(level).size()));
-  }
-  b->UseManualTime();
-}
-BENCHMARK(BM_ForcedMove_each)->Apply(HintPositionArgs);
-BENCHMARK(BM_ForcedMoveReference_each)->Apply(HintPositionArgs);
+BENCHMARK(BM_ForcedMove_each)->DenseRange(0, 3)->UseManualTime();
+BENCHMARK(BM_ForcedMoveReference_each)->DenseRange(0, 3)->UseManualTime();
 
 // The kept hard positions, each on its own, through the hint command.
 template <bool kReference>

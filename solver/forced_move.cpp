@@ -16,19 +16,29 @@ using counts::Pad;
 using counts::Yields;
 
 // The working data of one forced move, on the padded grid of neighbour_counts.h.
-// The neighbour counts of every cell of the shown layer are kept up to date
-// through the real clicks. A trial uncovering is a flood fill into a stamped
-// set; each flooded cell adds kUncoveredNeighbour to its neighbours' counts,
-// and only the flooded cells and the number cells beside them can answer
-// differently from the shown layer.
+// The neighbour counts of the uncovered cells of the shown layer are kept up
+// to date through the real clicks. A trial uncovering is a flood fill into a
+// stamped set; each flooded cell adds kUncoveredNeighbour to its neighbours'
+// counts, and only the flooded cells and the number cells beside them can
+// answer differently from the shown layer.
 class ForcedMoveSearch {
  public:
-  ForcedMoveSearch(GameState& state, CellPainter& painter) : state_(state), painter_(painter) {}
+  ForcedMoveSearch(GameState& state, CellPainter& painter, counts::LayerCounts& shownCounts)
+      : state_(state),
+        painter_(painter),
+        cols_(state.Cols),
+        rows_(state.Rows),
+        shownCounts_(shownCounts),
+        word_(shownCounts.word),
+        sum_(shownCounts.sum) {}
 
   int Run();
 
  private:
   void Start();
+  // Appends the candidates of the next row, or once all rows are done the
+  // covered zero cells again. Returns false when the list is complete.
+  bool ExtendList();
   // Flood fill from `start` as an uncovering of the shown layer would do it,
   // into flood_[0 .. floodCount_) with inFlood_ == stamp_.
   void Flood(int start);
@@ -41,29 +51,41 @@ class ForcedMoveSearch {
   void Click(int start, bool last, int pass);
 
   bool Covered(int p) const { return shown_[p] != content_[p] && shown_[p] != cellMarked; }
+  std::uint32_t SumAround(int p) const {
+    std::uint32_t sum = 0;
+    for (const int d : kNeighbours) sum += word_[p + d];
+    return sum;
+  }
 
   GameState& state_;
   CellPainter& painter_;
+  const int cols_;
+  const int rows_;
 
+  // The candidates, built as far as the first pass needs them.
   std::uint16_t list_[kMaxCandidates];
-  int m_ = 0;
+  int built_ = 0;
+  int nextRow_ = 0;
+  bool complete_ = false;
 
   // The shown layer and the content, padded: the padding reads as a marked
   // cell without a mine, where a flood fill stops and nothing is counted.
   std::uint8_t content_[kPadSize];
   std::uint8_t shown_[kPadSize];
-  std::uint32_t word_[kPadSize];
-  std::uint32_t sum_[kPadSize];
+  counts::LayerCounts& shownCounts_;
+  std::uint32_t* word_;            // of every cell (neighbour_counts.h)
+  std::uint32_t* sum_;             // of the uncovered cells
   std::uint8_t yields_[kPadSize];  // 1 for number cells that let the finder name a cell
   int yieldingCells_ = 0;
 
-  // The current trial: the flooded cells, and every cell beside one of them
-  // with the number of flooded neighbours it has.
+  // The current trial: the flooded cells with their sums on the shown layer,
+  // and every cell beside one of them with its number of flooded neighbours.
   std::uint32_t stamp_ = 0;
   std::uint32_t inFlood_[kPadSize];
   std::uint32_t touchedStamp_[kPadSize];
   std::uint8_t touched_[kPadSize];
   std::uint16_t flood_[kPadSize];
+  std::uint32_t floodSum_[kPadSize];
   std::uint16_t around_[kPadSize];
   int floodCount_ = 0;
 
@@ -84,40 +106,51 @@ void ForcedMoveSearch::Start() {
   const std::uint8_t* shown = state_.board.layer(ShownLayer);
   std::memset(content_, 0, sizeof content_);
   std::memset(shown_, cellMarked, sizeof shown_);
-  for (int r = 0; r < state_.Rows; ++r) {
-    std::memcpy(content_ + Pad(0, r), content + r * kStride, state_.Cols);
-    std::memcpy(shown_ + Pad(0, r), shown + r * kStride, state_.Cols);
+  for (int r = 0; r < rows_; ++r) {
+    std::memcpy(content_ + Pad(0, r), content + r * kStride, static_cast<std::size_t>(cols_));
+    std::memcpy(shown_ + Pad(0, r), shown + r * kStride, static_cast<std::size_t>(cols_));
   }
-  // Row-major, as BuildCandidates: all covered mine-free cells, then the
-  // covered zero cells again.
-  m_ = 0;
-  for (int r = 0; r < state_.Rows; ++r) {
-    for (int p = Pad(0, r); p < Pad(state_.Cols, r); ++p) {
-      if (content_[p] <= 8 && shown_[p] == cellCovered) list_[m_++] = static_cast<std::uint16_t>(p);
-    }
-  }
-  const int firstPass = m_;
-  for (int e = 0; e < firstPass; ++e) {
-    if (content_[list_[e]] == 0) list_[m_++] = list_[e];
-  }
-  if (m_ == 0) return;
-
-  counts::CountAll(state_, shown, word_, sum_);
+  if (!shownCounts_.ready) counts::CountWords(state_, shown, word_);
   std::memset(yields_, 0, sizeof yields_);
   yieldingCells_ = 0;
-  for (int r = 0; r < state_.Rows; ++r) {
-    for (int p = Pad(0, r); p < Pad(state_.Cols, r); ++p) {
-      if (shown_[p] <= 8 && Yields(shown_[p], sum_[p])) {
+  for (int r = 0; r < rows_; ++r) {
+    for (int p = Pad(0, r); p < Pad(cols_, r); ++p) {
+      if (shown_[p] > 8) continue;
+      if (!shownCounts_.ready) sum_[p] = SumAround(p);
+      if (Yields(shown_[p], sum_[p])) {
         yields_[p] = 1;
         ++yieldingCells_;
       }
     }
   }
+  shownCounts_.ready = true;
   std::memset(inFlood_, 0, sizeof inFlood_);
   std::memset(touchedStamp_, 0, sizeof touchedStamp_);
-  std::memset(localPass_, 0xff, sizeof localPass_);
-  std::memset(changedNear_, 0xff, sizeof changedNear_);
   std::memset(zeroPass_, 0xff, sizeof zeroPass_);
+}
+
+bool ForcedMoveSearch::ExtendList() {
+  if (complete_) return false;
+  int m = built_;
+  if (nextRow_ < rows_) {
+    // Row-major, as BuildCandidates: all covered mine-free cells ...
+    const int end = Pad(cols_, nextRow_);
+    for (int p = Pad(0, nextRow_); p < end; ++p) {
+      list_[m] = static_cast<std::uint16_t>(p);
+      m += content_[p] <= 8 && shown_[p] == cellCovered;
+    }
+    ++nextRow_;
+  } else {
+    // ... then the covered zero cells again.
+    const int firstPart = m;
+    for (int e = 0; e < firstPart; ++e) {
+      list_[m] = list_[e];
+      m += content_[list_[e]] == 0;
+    }
+    complete_ = true;
+  }
+  built_ = m;
+  return true;
 }
 
 void ForcedMoveSearch::Flood(int start) {
@@ -146,8 +179,10 @@ bool ForcedMoveSearch::Probe(int start, bool& local) {
   int aroundCount = 0;
   for (int f = 0; f < floodCount_; ++f) {
     const int p = flood_[f];
+    std::uint32_t sum = 0;
     for (const int d : kNeighbours) {
       const int q = p + d;
+      sum += word_[q];
       if (touchedStamp_[q] != stamp_) {
         touchedStamp_[q] = stamp_;
         touched_[q] = 0;
@@ -155,12 +190,13 @@ bool ForcedMoveSearch::Probe(int start, bool& local) {
       }
       ++touched_[q];
     }
+    floodSum_[f] = sum;
   }
   // The flooded cells show their numbers on the trial layer.
   for (int f = 0; f < floodCount_; ++f) {
     const int p = flood_[f];
     const int t = touchedStamp_[p] == stamp_ ? touched_[p] : 0;
-    if (Yields(content_[p], sum_[p] + static_cast<std::uint32_t>(t) * kUncoveredNeighbour)) {
+    if (Yields(content_[p], floodSum_[f] + static_cast<std::uint32_t>(t) * kUncoveredNeighbour)) {
       local = true;
       return true;
     }
@@ -196,14 +232,15 @@ bool ForcedMoveSearch::Candidate(int j, int pass) {
     }
     return answer;
   }
-  if (yieldingCells_ == 0 && localPass_[p] >= 0 && changedNear_[p + kMargin] < localPass_[p]) {
+  // Every number candidate is tried in a first pass that finds nothing, so
+  // later passes find an answer of their own here for each.
+  if (pass > 0 && yieldingCells_ == 0 && localPass_[p] >= 0 &&
+      changedNear_[p + kMargin] < localPass_[p]) {
     return localAnswer_[p] != 0;
   }
   const bool answer = Probe(p, local);
-  if (local) {
-    localPass_[p] = static_cast<std::int16_t>(pass);
-    localAnswer_[p] = answer ? 1 : 0;
-  }
+  localPass_[p] = static_cast<std::int16_t>(local ? pass : -1);
+  localAnswer_[p] = answer ? 1 : 0;
   return answer;
 }
 
@@ -222,13 +259,20 @@ void ForcedMoveSearch::Click(int start, bool last, int pass) {
     const int p = flood_[f];
     shown_[p] = content_[p];
     word_[p] = counts::kResolved;
-    for (const int d : kNeighbours) sum_[p + d] += kUncoveredNeighbour;
     for (int dr = -2; dr <= 2; ++dr) {
       for (int dc = -2; dc <= 2; ++dc) {
         changedNear_[p + kMargin + dr * kPadStride + dc] = static_cast<std::int16_t>(pass);
       }
     }
   }
+  for (int f = 0; f < floodCount_; ++f) {
+    const int p = flood_[f];
+    for (const int d : kNeighbours) {
+      const int q = p + d;
+      if (inFlood_[q] != stamp_ && shown_[q] <= 8) sum_[q] += kUncoveredNeighbour;
+    }
+  }
+  for (int f = 0; f < floodCount_; ++f) sum_[flood_[f]] = SumAround(flood_[f]);
   ++stamp_;
   for (int f = 0; f < floodCount_; ++f) {
     const int p = flood_[f];
@@ -245,20 +289,35 @@ void ForcedMoveSearch::Click(int start, bool last, int pass) {
 
 int ForcedMoveSearch::Run() {
   Start();
-  for (int k = 0; k < m_; ++k) {
+  // The first pass: the list is built as it goes.
+  for (int j = 0;; ++j) {
+    while (j >= built_ && ExtendList()) {
+    }
+    if (j >= built_) break;
+    if (Candidate(j, 0)) {
+      Click(list_[j], true, 0);
+      return 1;
+    }
+  }
+  const int m = built_;
+  if (m == 0) return 0;
+  std::memset(changedNear_, 0xff, sizeof changedNear_);
+  for (int k = 0; k < m; ++k) {
     bool found = false;
     int j = 0;
-    for (; j < m_ - k; ++j) {
-      if (Candidate(j, k)) {
-        found = true;
-        break;
+    if (k > 0) {
+      for (; j < m - k; ++j) {
+        if (Candidate(j, k)) {
+          found = true;
+          break;
+        }
       }
     }
-    if (!found) j = m_ - k - 1;  // nothing found: the fallback walks backwards
+    if (!found) j = m - k - 1;  // nothing found: the fallback walks backwards
     Click(list_[j], found, k);
     if (found) return k + 1;
   }
-  return m_;
+  return m;
 }
 
 }  // namespace
@@ -283,7 +342,12 @@ void BuildCandidates(const GameState& state, CandidateList& list) {
 }
 
 int MakeForcedMove(GameState& state, CellPainter& painter) {
-  ForcedMoveSearch search(state, painter);
+  counts::LayerCounts shownCounts;
+  return MakeForcedMove(state, painter, shownCounts);
+}
+
+int MakeForcedMove(GameState& state, CellPainter& painter, counts::LayerCounts& shownCounts) {
+  ForcedMoveSearch search(state, painter, shownCounts);
   return search.Run();
 }
 

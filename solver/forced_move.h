@@ -29,4 +29,11 @@ void BuildCandidates(const GameState& state, CandidateList& list);
 // number of real clicks made.
 int MakeForcedMove(GameState& state, CellPainter& painter);
 
+namespace counts {
+struct LayerCounts;
+}
+// The same, starting from the counts that FindSafeMove left for the shown
+// layer (and updating them).
+int MakeForcedMove(GameState& state, CellPainter& painter, counts::LayerCounts& shownCounts);
+
 }  // namespace brelvox

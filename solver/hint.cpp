@@ -3,6 +3,7 @@
 #include "game/end_of_game.h"
 #include "game/reveal.h"
 #include "solver/forced_move.h"
+#include "solver/neighbour_counts.h"
 #include "solver/safe_move.h"
 
 namespace brelvox {
@@ -11,7 +12,8 @@ void GiveHint(GameState& state, GameHost& host) {
   host.BeginBusyCursor();
   int col = 0;
   int row = 0;
-  if (FindSafeMove(state, ShownLayer, col, row) != moveNone) {
+  counts::LayerCounts shownCounts;  // the finder's counts, for the forced move
+  if (FindSafeMove(state, ShownLayer, col, row, shownCounts) != moveNone) {
     // Only a wrong mark can be reported safe; the animation repaints the cell.
     std::uint8_t& shown = state.board.at(ShownLayer, col, row);
     if (shown == cellMarked) shown = cellCovered;
@@ -24,7 +26,7 @@ void GiveHint(GameState& state, GameHost& host) {
     if (state.HintsLeft == -1) host.ShowTooManyHints();
   } else {
     host.PlayCue("HintOK.wav");
-    MakeForcedMove(state, host);
+    MakeForcedMove(state, host, shownCounts);
   }
   host.EndBusyCursor();
 }

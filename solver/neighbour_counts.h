@@ -18,6 +18,8 @@ namespace brelvox::counts {
 inline constexpr int kPadStride = 32;
 inline constexpr int kPadRows = kMaxRows + 2;
 inline constexpr int kPadSize = kPadStride * kPadRows;
+// Room for a word array: CountAll works in fours and reads a little beyond.
+inline constexpr int kWordRoom = kPadSize + 4;
 
 inline constexpr std::uint32_t kResolved = 0x1;
 inline constexpr std::uint32_t kCorrectMark = 0x100;
@@ -39,7 +41,7 @@ inline int Pad(int col, int row) {
 }
 
 // What one neighbour adds to the counts.
-inline std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
+constexpr std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
   if (content == cellMine) {
     return code == cellMarked ? kResolved + kCorrectMark : code == cellCovered ? kCoveredMine : 0;
   }
@@ -49,16 +51,27 @@ inline std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
 // Whether a number cell showing `v` with neighbour counts `sum` lets one of
 // the finder's two rules name a cell: every mine marked and a safe neighbour
 // left, or every unresolved neighbour a mine and one of them covered.
-inline bool Yields(int v, std::uint32_t sum) {
+constexpr bool Yields(int v, std::uint32_t sum) {
   const int missing = v - static_cast<int>(sum >> 8 & 0xff);
   if (missing == 0) return (sum & 0xff0000) != 0;
   return 8 - static_cast<int>(sum & 0xff) == missing && (sum >> 24) != 0;
 }
 
 // For every cell of the game area (padded index), `word` what it adds to its
-// neighbours' counts on `layer`, and `sum` its own neighbours' counts. Padding
-// cells get a word of kResolved and a sum of 0.
+// neighbours' counts on `layer`; the padding around the area gets kResolved.
+// `word` has kWordRoom entries.
+void CountWords(const GameState& state, const std::uint8_t* layer, std::uint32_t* word);
+
+// The same, and for every cell of the game area in `sum` its neighbours'
+// counts. Sums outside the area are left undefined.
 void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* word,
               std::uint32_t* sum);
+
+// The counts of one layer, as the finder leaves them for the forced move.
+struct LayerCounts {
+  bool ready = false;  // false: not worked out (nothing was uncovered)
+  std::uint32_t word[kWordRoom];
+  std::uint32_t sum[kPadSize];
+};
 
 }  // namespace brelvox::counts

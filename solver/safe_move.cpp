@@ -1,36 +1,80 @@
 #include "solver/safe_move.h"
 
+#include <cstring>
+
 #include "solver/neighbour_counts.h"
 
 namespace brelvox {
 
 namespace counts {
 
-void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* word,
-              std::uint32_t* sum) {
+namespace {
+
+// Word() for every code of the layer, with 16 added for a mine.
+struct WordTable {
+  std::uint32_t words[32];
+  constexpr WordTable() : words() {
+    for (int code = 0; code < 16; ++code) {
+      words[code] = Word(0, static_cast<std::uint8_t>(code));
+      words[code + 16] = Word(cellMine, static_cast<std::uint8_t>(code));
+    }
+  }
+};
+constexpr WordTable kWords;
+
+// Four words at a time; the loads and stores need no alignment.
+typedef std::uint32_t Four __attribute__((vector_size(16)));
+inline Four Load(const std::uint32_t* p) {
+  Four v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+inline void Store(std::uint32_t* p, Four v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
+}  // namespace
+
+void CountWords(const GameState& state, const std::uint8_t* layer, std::uint32_t* word) {
   const std::uint8_t* content = state.board.layer(ContentLayer);
   const int cols = state.Cols;
   const int rows = state.Rows;
-  for (int p = 0; p < kPadSize; ++p) {
-    word[p] = kResolved;
-    sum[p] = 0;
+  // The ring of padding around the game area counts as off the board.
+  for (int p = kPadSize; p < kWordRoom; ++p) word[p] = 0;
+  for (int c = -1; c <= cols; ++c) {
+    word[Pad(c, -1)] = kResolved;
+    word[Pad(c, rows)] = kResolved;
   }
   for (int r = 0; r < rows; ++r) {
+    word[Pad(-1, r)] = kResolved;
+    word[Pad(cols, r)] = kResolved;
     std::uint32_t* w = word + Pad(0, r);
     const std::uint8_t* k = content + r * kStride;
     const std::uint8_t* l = layer + r * kStride;
-    for (int c = 0; c < cols; ++c) w[c] = Word(k[c], l[c]);
+    for (int c = 0; c < cols; ++c) w[c] = kWords.words[(l[c] & 15) | (k[c] == cellMine ? 16 : 0)];
   }
-  // Three across, then three down, less the cell itself.
-  std::uint32_t across[kPadSize];
+}
+
+void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* word,
+              std::uint32_t* sum) {
+  CountWords(state, layer, word);
+  const int cols = state.Cols;
+  const int rows = state.Rows;
+  // Three across, then three down, less the cell itself. The rows are done in
+  // fours; the last four of a row may reach into the padding and beyond, where
+  // nothing is read later.
+  std::uint32_t across[kPadSize + 4];
   for (int r = -1; r <= rows; ++r) {
     const int p0 = Pad(0, r);
-    for (int p = p0; p < p0 + cols; ++p) across[p] = word[p - 1] + word[p] + word[p + 1];
+    for (int p = p0; p < p0 + cols; p += 4) {
+      Store(across + p, Load(word + p - 1) + Load(word + p) + Load(word + p + 1));
+    }
   }
   for (int r = 0; r < rows; ++r) {
     const int p0 = Pad(0, r);
-    for (int p = p0; p < p0 + cols; ++p) {
-      sum[p] = across[p - kPadStride] + across[p] + across[p + kPadStride] - word[p];
+    for (int p = p0; p < p0 + cols; p += 4) {
+      Store(sum + p, Load(across + p - kPadStride) + Load(across + p) +
+                         Load(across + p + kPadStride) - Load(word + p));
     }
   }
 }
@@ -38,25 +82,34 @@ void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* 
 }  // namespace counts
 
 std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row) {
+  counts::LayerCounts counts;
+  return FindSafeMove(state, layer, col, row, counts);
+}
+
+std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row,
+                          counts::LayerCounts& counts) {
   using namespace counts;
   const std::uint8_t* shown = state.board.layer(layer);
-  std::uint32_t word[kPadSize];
-  std::uint32_t sum[kPadSize];
-  CountAll(state, shown, word, sum);
+  counts.ready = false;
   // Every qualifying neighbour of every number cell overwrites the answer, in
   // column-major order: the answer is the first one found walking backwards.
+  // The counts are worked out at the first uncovered cell.
   for (int c = state.Cols - 1; c >= 0; --c) {
     for (int r = state.Rows - 1; r >= 0; --r) {
       const int v = shown[c + r * kStride];
       if (v > 8) continue;
+      if (!counts.ready) {
+        CountAll(state, shown, counts.word, counts.sum);
+        counts.ready = true;
+      }
       const int p = Pad(c, r);
-      if (!Yields(v, sum[p])) continue;
+      const std::uint32_t sum = counts.sum[p];
+      if (!Yields(v, sum)) continue;
       // Every mine accounted for: the unresolved non-mines are safe.
       // Every unresolved neighbour is a mine: the covered mines are certain.
-      const bool allFound = v == static_cast<int>(sum[p] >> 8 & 0xff);
+      const bool allFound = v == static_cast<int>(sum >> 8 & 0xff);
       for (int n = 7; n >= 0; --n) {
-        const int q = p + kNeighbours[n];
-        if (word[q] != (allFound ? kSafe : kCoveredMine)) continue;
+        if (counts.word[p + kNeighbours[n]] != (allFound ? kSafe : kCoveredMine)) continue;
         col = c + kNeighbourCol[n];
         row = r + kNeighbourRow[n];
         return allFound ? moveSafe : moveMine;

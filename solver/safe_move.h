@@ -16,4 +16,11 @@ inline constexpr std::uint8_t moveMine = 2;  // a covered cell that certainly ho
 // `col` and `row` are written only when something is found.
 std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row);
 
+namespace counts {
+struct LayerCounts;
+}
+// The same, leaving the neighbour counts it worked out in `counts`.
+std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row,
+                          counts::LayerCounts& counts);
+
 }  // namespace brelvox
