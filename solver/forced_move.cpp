@@ -15,6 +15,25 @@ using counts::kUncoveredNeighbour;
 using counts::Pad;
 using counts::Yields;
 
+// The content code of the padding around the game area.
+constexpr std::uint8_t kPadding = 15;
+
+// counts::Word() by content code and layer code (content << 4 | code).
+struct WordTable {
+  std::uint32_t words[256];
+  constexpr WordTable() : words() {
+    for (int content = 0; content < 16; ++content) {
+      for (int code = 0; code < 16; ++code) {
+        words[content << 4 | code] =
+            content == kPadding
+                ? counts::kResolved
+                : counts::Word(static_cast<std::uint8_t>(content), static_cast<std::uint8_t>(code));
+      }
+    }
+  }
+};
+constexpr WordTable kWords;
+
 // The working data of one forced move, on the padded grid of neighbour_counts.h.
 // The neighbour counts of the uncovered cells of the shown layer are kept up
 // to date through the real clicks. A trial uncovering is a flood fill into a
@@ -29,7 +48,6 @@ class ForcedMoveSearch {
         cols_(state.Cols),
         rows_(state.Rows),
         shownCounts_(shownCounts),
-        word_(shownCounts.word),
         sum_(shownCounts.sum) {}
 
   int Run();
@@ -51,9 +69,10 @@ class ForcedMoveSearch {
   void Click(int start, bool last, int pass);
 
   bool Covered(int p) const { return shown_[p] != content_[p] && shown_[p] != cellMarked; }
+  std::uint32_t WordAt(int p) const { return kWords.words[content_[p] << 4 | shown_[p]]; }
   std::uint32_t SumAround(int p) const {
     std::uint32_t sum = 0;
-    for (const int d : kNeighbours) sum += word_[p + d];
+    for (const int d : kNeighbours) sum += WordAt(p + d);
     return sum;
   }
 
@@ -69,11 +88,11 @@ class ForcedMoveSearch {
   bool complete_ = false;
 
   // The shown layer and the content, padded: the padding reads as a marked
-  // cell without a mine, where a flood fill stops and nothing is counted.
+  // cell of content kPadding, where a flood fill stops and which counts as
+  // off the board.
   std::uint8_t content_[kPadSize];
   std::uint8_t shown_[kPadSize];
   counts::LayerCounts& shownCounts_;
-  std::uint32_t* word_;            // of every cell (neighbour_counts.h)
   std::uint32_t* sum_;             // of the uncovered cells
   std::uint8_t yields_[kPadSize];  // 1 for number cells that let the finder name a cell
   int yieldingCells_ = 0;
@@ -104,13 +123,12 @@ class ForcedMoveSearch {
 void ForcedMoveSearch::Start() {
   const std::uint8_t* content = state_.board.layer(ContentLayer);
   const std::uint8_t* shown = state_.board.layer(ShownLayer);
-  std::memset(content_, 0, sizeof content_);
+  std::memset(content_, kPadding, sizeof content_);
   std::memset(shown_, cellMarked, sizeof shown_);
   for (int r = 0; r < rows_; ++r) {
     std::memcpy(content_ + Pad(0, r), content + r * kStride, static_cast<std::size_t>(cols_));
     std::memcpy(shown_ + Pad(0, r), shown + r * kStride, static_cast<std::size_t>(cols_));
   }
-  if (!shownCounts_.ready) counts::CountWords(state_, shown, word_);
   std::memset(yields_, 0, sizeof yields_);
   yieldingCells_ = 0;
   for (int r = 0; r < rows_; ++r) {
@@ -182,7 +200,7 @@ bool ForcedMoveSearch::Probe(int start, bool& local) {
     std::uint32_t sum = 0;
     for (const int d : kNeighbours) {
       const int q = p + d;
-      sum += word_[q];
+      sum += WordAt(q);
       if (touchedStamp_[q] != stamp_) {
         touchedStamp_[q] = stamp_;
         touched_[q] = 0;
@@ -258,7 +276,6 @@ void ForcedMoveSearch::Click(int start, bool last, int pass) {
   for (int f = 0; f < floodCount_; ++f) {
     const int p = flood_[f];
     shown_[p] = content_[p];
-    word_[p] = counts::kResolved;
     for (int dr = -2; dr <= 2; ++dr) {
       for (int dc = -2; dc <= 2; ++dc) {
         changedNear_[p + kMargin + dr * kPadStride + dc] = static_cast<std::int16_t>(pass);

@@ -67,6 +67,9 @@ void CountWords(const GameState& state, const std::uint8_t* layer, std::uint32_t
 void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* word,
               std::uint32_t* sum);
 
+// Whether any cell of the game area is uncovered (code 0..8) on `layer`.
+bool AnyUncovered(const GameState& state, const std::uint8_t* layer);
+
 // The counts of one layer, as the finder leaves them for the forced move.
 struct LayerCounts {
   bool ready = false;  // false: not worked out (nothing was uncovered)

@@ -79,6 +79,32 @@ void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* 
   }
 }
 
+bool AnyUncovered(const GameState& state, const std::uint8_t* layer) {
+  const int cols = state.Cols;
+  if (cols < 8) {
+    for (int r = 0; r < state.Rows; ++r) {
+      for (int c = 0; c < cols; ++c) {
+        if (layer[c + r * kStride] <= 8) return true;
+      }
+    }
+    return false;
+  }
+  // Eight codes at a time: a byte below 9 in x sets its top bit in
+  // (x - 0x09..09) & ~x (codes are below 128); the last eight of a row may
+  // overlap the ones before.
+  constexpr std::uint64_t kNines = 0x0909090909090909u;
+  constexpr std::uint64_t kTops = 0x8080808080808080u;
+  for (int r = 0; r < state.Rows; ++r) {
+    const std::uint8_t* row = layer + r * kStride;
+    for (int c = 0; c < cols; c += 8) {
+      std::uint64_t x;
+      std::memcpy(&x, row + (c + 8 <= cols ? c : cols - 8), sizeof x);
+      if ((x - kNines) & ~x & kTops) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace counts
 
 std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row) {
@@ -91,6 +117,7 @@ std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row,
   using namespace counts;
   const std::uint8_t* shown = state.board.layer(layer);
   counts.ready = false;
+  if (!AnyUncovered(state, shown)) return moveNone;
   // Every qualifying neighbour of every number cell overwrites the answer, in
   // column-major order: the answer is the first one found walking backwards.
   // The counts are worked out at the first uncovered cell.
