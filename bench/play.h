@@ -56,7 +56,8 @@ struct GameReport {
 };
 
 // Plays one game from FreshBoard(level, seed) through the hint command. When
-// `hintSeconds` is given, the time of every hint is appended to it.
+// `hintSeconds` is given, the time of every hint (the quickest of three runs
+// on copies of the position) is appended to it.
 GameReport PlayGame(int level, std::uint32_t seed, std::vector<double>* hintSeconds = nullptr);
 
 // A position as text, one string a row: '.' covered, '*' covered mine, 'M'

@@ -185,7 +185,9 @@ void BM_ForcedMoveReference_each(benchmark::State& state) {
 BENCHMARK(BM_ForcedMove_each)->DenseRange(0, 3)->UseManualTime();
 BENCHMARK(BM_ForcedMoveReference_each)->DenseRange(0, 3)->UseManualTime();
 
-// The kept hard positions, each on its own, through the hint command.
+// The kept hard positions, each on its own: the forced move of this program
+// and the plain one, and the whole hint command (finder, forced move, end of
+// game evaluation).
 template <bool kReference>
 void BM_WorstCase(benchmark::State& state) {
   const GameState start = play::LoadPosition(bench::kWorstCases[state.range(0)]);
@@ -205,9 +207,20 @@ void BM_WorstCase_fast(benchmark::State& state) {
 void BM_WorstCase_reference(benchmark::State& state) {
   BM_WorstCase<true>(state);
 }
+void BM_WorstCase_hint(benchmark::State& state) {
+  const GameState start = play::LoadPosition(bench::kWorstCases[state.range(0)]);
+  play::QuietHost host;
+  GameState s;
+  for (auto _ : state) {
+    s = start;
+    HintButtonClick(s, host);
+    benchmark::DoNotOptimize(s.board.cells[0]);
+  }
+}
 constexpr int kWorstCount = static_cast<int>(std::size(bench::kWorstCases));
 BENCHMARK(BM_WorstCase_fast)->DenseRange(0, kWorstCount - 1);
 BENCHMARK(BM_WorstCase_reference)->DenseRange(0, kWorstCount - 1);
+BENCHMARK(BM_WorstCase_hint)->DenseRange(0, kWorstCount - 1);
 
 // A whole game of the careful player, who asks for a hint whenever the
 // finder allows no move.
