@@ -7,6 +7,7 @@
 #include "info_dialog.h"
 #include "level_chooser.h"
 #include "main_window.h"
+#include "quit_signals.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   info.SetHighscore(&highscore);
   mainWindow.SetDialogs(&levelChoose, &info, &highscore);
 
+  QuitSignals quitSignals(&mainWindow);
   mainWindow.show();
   return app.exec();
 }

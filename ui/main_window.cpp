@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -221,8 +222,23 @@ void TMainWindow::EndBusyCursor() {
   QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// Only what looks like wave audio of a sensible size reaches the player, so a
+// huge or foreign file named like a cue can never stall the game.
+bool LooksLikeWave(const std::filesystem::path& file) {
+  constexpr qint64 kMaxCueBytes = 16 << 20;
+  QFile f(QString::fromStdString(file.string()));
+  if (f.size() < 44 || f.size() > kMaxCueBytes || !f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = f.read(12);
+  return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+}
+
+}  // namespace
+
 void TMainWindow::PlaySound(const std::string&, const std::filesystem::path& file) {
   // One player: a new cue cuts off the one before. Failures stay silent.
+  if (!LooksLikeWave(file)) return;
   if (!player_) player_ = new QSoundEffect(this);
   const QUrl source = QUrl::fromLocalFile(QString::fromStdString(file.string()));
   if (player_->source() != source) {
