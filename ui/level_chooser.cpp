@@ -53,6 +53,7 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
 
   Start = new TGlyphButton(QStringLiteral("glyph_start"), QStringLiteral("Start"), this);
   Start->setGeometry(200, 136, 73, 33);
+  Start->setDefault(true);  // Enter starts the selected level
   connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
   Cancel = new TGlyphButton(QStringLiteral("glyph_cancel"), QStringLiteral("Cancel"), this);
   Cancel->setGeometry(288, 136, 73, 33);
