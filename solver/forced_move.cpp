@@ -15,25 +15,6 @@ using counts::kUncoveredNeighbour;
 using counts::Pad;
 using counts::Yields;
 
-// The content code of the padding around the game area.
-constexpr std::uint8_t kPadding = 15;
-
-// counts::Word() by content code and layer code (content << 4 | code).
-struct WordTable {
-  std::uint32_t words[256];
-  constexpr WordTable() : words() {
-    for (int content = 0; content < 16; ++content) {
-      for (int code = 0; code < 16; ++code) {
-        words[content << 4 | code] =
-            content == kPadding
-                ? counts::kResolved
-                : counts::Word(static_cast<std::uint8_t>(content), static_cast<std::uint8_t>(code));
-      }
-    }
-  }
-};
-constexpr WordTable kWords;
-
 // The working data of one forced move, on the padded grid of neighbour_counts.h.
 // The neighbour counts of the uncovered cells of the shown layer are kept up
 // to date through the real clicks. A trial uncovering is a flood fill into a
@@ -69,7 +50,9 @@ class ForcedMoveSearch {
   void Click(int start, bool last, int pass);
 
   bool Covered(int p) const { return shown_[p] != content_[p] && shown_[p] != cellMarked; }
-  std::uint32_t WordAt(int p) const { return kWords.words[content_[p] << 4 | shown_[p]]; }
+  std::uint32_t WordAt(int p) const {
+    return counts::kWordTable.words[content_[p] << 4 | shown_[p]];
+  }
   std::uint32_t SumAround(int p) const {
     std::uint32_t sum = 0;
     for (const int d : kNeighbours) sum += WordAt(p + d);
@@ -88,7 +71,7 @@ class ForcedMoveSearch {
   bool complete_ = false;
 
   // The shown layer and the content, padded: the padding reads as a marked
-  // cell of content kPadding, where a flood fill stops and which counts as
+  // cell of content kOffBoard, where a flood fill stops and which counts as
   // off the board.
   std::uint8_t content_[kPadSize];
   std::uint8_t shown_[kPadSize];
@@ -123,25 +106,30 @@ class ForcedMoveSearch {
 void ForcedMoveSearch::Start() {
   const std::uint8_t* content = state_.board.layer(ContentLayer);
   const std::uint8_t* shown = state_.board.layer(ShownLayer);
-  std::memset(content_, kPadding, sizeof content_);
+  std::memset(content_, counts::kOffBoard, sizeof content_);
   std::memset(shown_, cellMarked, sizeof shown_);
   for (int r = 0; r < rows_; ++r) {
     std::memcpy(content_ + Pad(0, r), content + r * kStride, static_cast<std::size_t>(cols_));
     std::memcpy(shown_ + Pad(0, r), shown + r * kStride, static_cast<std::size_t>(cols_));
   }
+  // Counts are needed for the uncovered cells only; the finder has usually
+  // worked them out already.
+  if (!shownCounts_.ready && counts::AnyUncovered(state_, shown)) {
+    counts::CountAll(state_, shown, shownCounts_.word, sum_);
+  }
+  shownCounts_.ready = true;
   std::memset(yields_, 0, sizeof yields_);
   yieldingCells_ = 0;
-  for (int r = 0; r < rows_; ++r) {
-    for (int p = Pad(0, r); p < Pad(cols_, r); ++p) {
-      if (shown_[p] > 8) continue;
-      if (!shownCounts_.ready) sum_[p] = SumAround(p);
-      if (Yields(shown_[p], sum_[p])) {
+  if (!shownCounts_.nothingFound) {
+    for (int r = 0; r < rows_; ++r) {
+      for (int p = Pad(0, r); p < Pad(cols_, r); ++p) {
+        // Only a number with a covered or marked neighbour can yield.
+        if (shown_[p] > 8 || (sum_[p] >> 16) == 0 || !Yields(shown_[p], sum_[p])) continue;
         yields_[p] = 1;
         ++yieldingCells_;
       }
     }
   }
-  shownCounts_.ready = true;
   std::memset(inFlood_, 0, sizeof inFlood_);
   std::memset(touchedStamp_, 0, sizeof touchedStamp_);
   std::memset(zeroPass_, 0xff, sizeof zeroPass_);

@@ -48,6 +48,24 @@ constexpr std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
   return code <= 8 ? kResolved : kSafe;
 }
 
+// A content code for cells outside the game area: counted as off the board.
+inline constexpr std::uint8_t kOffBoard = 15;
+
+// Word() by content code and layer code, at content << 4 | code.
+struct WordTable {
+  std::uint32_t words[256];
+  constexpr WordTable() : words() {
+    for (int content = 0; content < 16; ++content) {
+      for (int code = 0; code < 16; ++code) {
+        words[content << 4 | code] = content == kOffBoard ? kResolved
+                                                          : Word(static_cast<std::uint8_t>(content),
+                                                                 static_cast<std::uint8_t>(code));
+      }
+    }
+  }
+};
+inline constexpr WordTable kWordTable;
+
 // Whether a number cell showing `v` with neighbour counts `sum` lets one of
 // the finder's two rules name a cell: every mine marked and a safe neighbour
 // left, or every unresolved neighbour a mine and one of them covered.
@@ -73,6 +91,7 @@ bool AnyUncovered(const GameState& state, const std::uint8_t* layer);
 // The counts of one layer, as the finder leaves them for the forced move.
 struct LayerCounts {
   bool ready = false;  // false: not worked out (nothing was uncovered)
+  bool nothingFound = false;  // the finder went through them all and found nothing
   std::uint32_t word[kWordRoom];
   std::uint32_t sum[kPadSize];
 };

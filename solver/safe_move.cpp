@@ -10,18 +10,6 @@ namespace counts {
 
 namespace {
 
-// Word() for every code of the layer, with 16 added for a mine.
-struct WordTable {
-  std::uint32_t words[32];
-  constexpr WordTable() : words() {
-    for (int code = 0; code < 16; ++code) {
-      words[code] = Word(0, static_cast<std::uint8_t>(code));
-      words[code + 16] = Word(cellMine, static_cast<std::uint8_t>(code));
-    }
-  }
-};
-constexpr WordTable kWords;
-
 // Four words at a time; the loads and stores need no alignment.
 typedef std::uint32_t Four __attribute__((vector_size(16)));
 inline Four Load(const std::uint32_t* p) {
@@ -51,7 +39,7 @@ void CountWords(const GameState& state, const std::uint8_t* layer, std::uint32_t
     std::uint32_t* w = word + Pad(0, r);
     const std::uint8_t* k = content + r * kStride;
     const std::uint8_t* l = layer + r * kStride;
-    for (int c = 0; c < cols; ++c) w[c] = kWords.words[(l[c] & 15) | (k[c] == cellMine ? 16 : 0)];
+    for (int c = 0; c < cols; ++c) w[c] = kWordTable.words[k[c] << 4 | l[c]];
   }
 }
 
@@ -117,6 +105,7 @@ std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row,
   using namespace counts;
   const std::uint8_t* shown = state.board.layer(layer);
   counts.ready = false;
+  counts.nothingFound = false;
   if (!AnyUncovered(state, shown)) return moveNone;
   // Every qualifying neighbour of every number cell overwrites the answer, in
   // column-major order: the answer is the first one found walking backwards.
@@ -143,6 +132,7 @@ std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row,
       }
     }
   }
+  counts.nothingFound = true;
   return moveNone;
 }
 

@@ -13,6 +13,7 @@
 #include "game/reveal.h"
 #include "solver/forced_move.h"
 #include "solver/forced_move_reference.h"
+#include "solver/neighbour_counts.h"
 #include "solver/safe_move.h"
 
 namespace brelvox {
@@ -73,7 +74,19 @@ bool SameForcedMove(const GameState& s) {
                     << fastClicks << ", draws " << slowDraws.draws.size() << " vs "
                     << fastDraws.draws.size() << ", position:\n"
                     << play::PositionText(s);
-  return same;
+  if (!same) return false;
+  // The hint's way: the search starts from the counts of a finder that found
+  // nothing on the shown layer.
+  GameState viaFinder = s;
+  counts::LayerCounts shownCounts;
+  int col = 0;
+  int row = 0;
+  if (FindSafeMove(viaFinder, ShownLayer, col, row, shownCounts) != moveNone) return true;
+  play::DrawRecorder hintDraws;
+  const int hintClicks = MakeForcedMove(viaFinder, hintDraws, shownCounts);
+  const bool sameAsHint = hintClicks == slowClicks && hintDraws.draws == slowDraws.draws;
+  EXPECT_TRUE(sameAsHint) << "from the finder's counts, position:\n" << play::PositionText(s);
+  return sameAsHint;
 }
 
 // Changes a running position the way a player could: marks right and wrong,
