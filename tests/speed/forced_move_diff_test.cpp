@@ -10,6 +10,7 @@
 
 #include "bench/play.h"
 #include "bench/worst_cases.h"
+#include "game/new_game.h"
 #include "game/reveal.h"
 #include "solver/forced_move.h"
 #include "solver/forced_move_reference.h"
@@ -169,6 +170,33 @@ TEST(ForcedMoveSearch, PositionsFromPlayMatchThePlainSearch) {
     }
   }
   std::printf("compared %ld positions\n", compared);
+}
+
+// Boards crowded with mines, on which passes find nothing again and again, so
+// that the answers kept from pass to pass are used; and smaller games on
+// layers that an earlier, larger game left full of codes outside the area.
+TEST(ForcedMoveSearch, CrowdedBoardsAndStaleCellsMatchThePlainSearch) {
+  std::mt19937 rng(99);
+  play::QuietHost host;
+  int mostClicks = 0;
+  for (int game = 0; game < 400; ++game) {
+    const int level = game % 4;
+    GameState s = play::FreshBoard(3, static_cast<std::uint32_t>(game) * 7919u + 3);
+    MakeForcedMove(s, host);  // a larger game first, partly played
+    play::MakeSafeMoves(s, host);
+    StartLevel(s, level);
+    // About half the cells mines: there, forced moves take the most passes.
+    s.MineCount = static_cast<std::uint16_t>(s.Cols * s.Rows * (48 + game % 9) / 100);
+    PlaceMines(s);
+    for (int hint = 0; hint < 6 && !s.GameOver; ++hint) {
+      ASSERT_TRUE(SameForcedMove(s));
+      ASSERT_TRUE(SameFinds(s, rng));
+      mostClicks = std::max(mostClicks, MakeForcedMove(s, host));
+      play::MakeSafeMoves(s, host);
+    }
+  }
+  EXPECT_GE(mostClicks, 8);  // some forced moves did take many passes
+  std::printf("most clicks in one forced move: %d\n", mostClicks);
 }
 
 }  // namespace
