@@ -58,7 +58,7 @@ GameReport PlayGame(int level, std::uint32_t seed, std::vector<double>* hintSeco
   const std::int32_t allowance = s.HintsLeft;
   while (!s.GameOver) {
     const Board before = s.board;
-    {
+    if (hintSeconds) {
       // How many clicks the forced move makes, worked out on a copy.
       GameState copy = s;
       QuietHost quiet;

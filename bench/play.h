@@ -51,13 +51,14 @@ struct GameReport {
   bool won = false;
   int hints = 0;         // justified hints the player asked for (the opening included)
   int charged = 0;       // hints that cost a hint
-  int forcedClicks = 0;  // real clicks made by forced moves
+  int forcedClicks = 0;  // real clicks made by forced moves (when timed)
   int markedRest = 0;    // times the player had to mark what was left
 };
 
 // Plays one game from FreshBoard(level, seed) through the hint command. When
 // `hintSeconds` is given, the time of every hint (the quickest of three runs
-// on copies of the position) is appended to it.
+// on copies of the position) is appended to it and the forced clicks are
+// counted; otherwise the game is played only once through.
 GameReport PlayGame(int level, std::uint32_t seed, std::vector<double>* hintSeconds = nullptr);
 
 // A position as text, one string a row: '.' covered, '*' covered mine, 'M'

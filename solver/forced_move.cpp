@@ -106,8 +106,10 @@ class ForcedMoveSearch {
 void ForcedMoveSearch::Start() {
   const std::uint8_t* content = state_.board.layer(ContentLayer);
   const std::uint8_t* shown = state_.board.layer(ShownLayer);
-  std::memset(content_, counts::kOffBoard, sizeof content_);
-  std::memset(shown_, cellMarked, sizeof shown_);
+  // Only the rows of the area and the padding above and below are ever used.
+  const std::size_t used = static_cast<std::size_t>(rows_ + 2) * kPadStride;
+  std::memset(content_, counts::kOffBoard, used);
+  std::memset(shown_, cellMarked, used);
   for (int r = 0; r < rows_; ++r) {
     std::memcpy(content_ + Pad(0, r), content + r * kStride, static_cast<std::size_t>(cols_));
     std::memcpy(shown_ + Pad(0, r), shown + r * kStride, static_cast<std::size_t>(cols_));
@@ -118,7 +120,7 @@ void ForcedMoveSearch::Start() {
     counts::CountAll(state_, shown, shownCounts_.word, sum_);
   }
   shownCounts_.ready = true;
-  std::memset(yields_, 0, sizeof yields_);
+  std::memset(yields_, 0, used);
   yieldingCells_ = 0;
   if (!shownCounts_.nothingFound) {
     for (int r = 0; r < rows_; ++r) {
@@ -130,9 +132,9 @@ void ForcedMoveSearch::Start() {
       }
     }
   }
-  std::memset(inFlood_, 0, sizeof inFlood_);
-  std::memset(touchedStamp_, 0, sizeof touchedStamp_);
-  std::memset(zeroPass_, 0xff, sizeof zeroPass_);
+  std::memset(inFlood_, 0, used * sizeof inFlood_[0]);
+  std::memset(touchedStamp_, 0, used * sizeof touchedStamp_[0]);
+  std::memset(zeroPass_, 0xff, used * sizeof zeroPass_[0]);
 }
 
 bool ForcedMoveSearch::ExtendList() {
