@@ -46,10 +46,14 @@ for target in $targets; do
   else
     limit=-max_total_time=$seconds
   fi
+  dict=
+  case $target in
+    command_line | session) dict=-dict=$here/commands.dict ;;
+  esac
   echo "== $target: $seconds s"
   # New inputs go into the first folder, the build's own; the seeds are read only.
   set +e
-  "$build/${target}_fuzzer" "$limit" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$build/${target}_fuzzer" "$limit" $dict -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/artifacts/$target-" "$work" "$here/corpus/$target" >"$log" 2>&1
   status=$?
   set -e
