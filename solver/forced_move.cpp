@@ -116,13 +116,14 @@ void ForcedMoveSearch::Start() {
   }
   // Counts are needed for the uncovered cells only; the finder has usually
   // worked them out already.
-  if (!shownCounts_.ready && counts::AnyUncovered(state_, shown)) {
+  const bool anyUncovered = shownCounts_.ready || counts::AnyUncovered(state_, shown);
+  if (!shownCounts_.ready && anyUncovered) {
     counts::CountAll(state_, shown, shownCounts_.word, sum_);
   }
   shownCounts_.ready = true;
   std::memset(yields_, 0, used);
   yieldingCells_ = 0;
-  if (!shownCounts_.nothingFound) {
+  if (anyUncovered && !shownCounts_.nothingFound) {
     for (int r = 0; r < rows_; ++r) {
       for (int p = Pad(0, r); p < Pad(cols_, r); ++p) {
         // Only a number with a covered or marked neighbour can yield.
