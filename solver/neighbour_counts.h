@@ -90,7 +90,7 @@ bool AnyUncovered(const GameState& state, const std::uint8_t* layer);
 
 // The counts of one layer, as the finder leaves them for the forced move.
 struct LayerCounts {
-  bool ready = false;  // false: not worked out (nothing was uncovered)
+  bool ready = false;         // false: not worked out (nothing was uncovered)
   bool nothingFound = false;  // the finder went through them all and found nothing
   std::uint32_t word[kWordRoom];
   std::uint32_t sum[kPadSize];
