@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -398,6 +401,86 @@ TEST(PromptTest, MessageBoxAndNamePrompt) {
     prompt->close();
   });
   EXPECT_EQ(program.window.AskName(), "");
+}
+
+// Wins the running game through real mouse clicks on the window, while
+// `answer` handles every modal window that appears, in order.
+void WinByClicks(Program& program, std::function<void(QWidget*)> answer) {
+  QTimer watcher;
+  QWidget* last = nullptr;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == last) return;
+    last = modal;
+    answer(modal);
+  });
+  watcher.start(5);
+  const auto& state = program.State();
+  const int size = state.CellSize;
+  for (int row = 0; row < state.Rows && !state.GameOver; ++row) {
+    for (int col = 0; col < state.Cols && !state.GameOver; ++col) {
+      const bool mine = state.board.at(brelvox::ContentLayer, col, row) == brelvox::cellMine;
+      if (state.board.at(brelvox::ShownLayer, col, row) != brelvox::cellCovered) continue;
+      const QPoint at(col * size + size / 2, 49 + row * size + size / 2);
+      const Qt::MouseButton button = mine ? Qt::RightButton : Qt::LeftButton;
+      QTest::mousePress(&program.window, button, {}, at);
+      QTest::mouseRelease(&program.window, button, {}, at);
+    }
+  }
+  watcher.stop();
+}
+
+TEST(HighscoreTest, WinAsksTheNameAndShowsItInTheTable) {
+  Program program;
+  program.New(0);
+  std::vector<QString> seen;
+  WinByClicks(program, [&seen](QWidget* modal) {
+    if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
+      seen.push_back(QStringLiteral("prompt"));
+      prompt->setTextValue(QStringLiteral("Ada"));
+      prompt->accept();
+    } else if (auto* table = qobject_cast<THighscore*>(modal)) {
+      seen.push_back(table->Table->item(1, 0)->text());
+      seen.push_back(table->Table->item(2, 0)->text());
+      table->BackButton->click();
+    } else {
+      seen.push_back(QStringLiteral("unexpected"));
+      modal->close();
+    }
+  });
+  ASSERT_EQ(program.State().GameOver, 1);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], QStringLiteral("prompt"));
+  EXPECT_EQ(seen[1], QStringLiteral("0:0 by Ada"));
+  EXPECT_EQ(seen[2], QStringLiteral("99:59 by Nobody"));
+  EXPECT_TRUE(QFile::exists(program.dir.filePath(QStringLiteral("Brelvox.hi"))));
+}
+
+TEST(HighscoreTest, UnwritableFileShowsTheErrorAndKeepsTheEntryForNow) {
+  Program program;
+  ASSERT_TRUE(QDir(program.dir.path()).mkdir(QStringLiteral("Brelvox.hi")));
+  program.New(0);
+  std::vector<QString> seen;
+  WinByClicks(program, [&seen](QWidget* modal) {
+    if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
+      seen.push_back(QStringLiteral("prompt"));
+      prompt->reject();  // Cancel: the entry is kept with an empty name
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen.push_back(box->text());
+      EXPECT_EQ(box->icon(), QMessageBox::Critical);
+      box->button(QMessageBox::Ok)->click();
+    } else if (auto* table = qobject_cast<THighscore*>(modal)) {
+      seen.push_back(table->Table->item(1, 0)->text());
+      table->BackButton->click();
+    } else {
+      modal->close();
+    }
+  });
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], QStringLiteral("prompt"));
+  EXPECT_EQ(seen[1], QStringLiteral("Can't write to file Brelvox.hi!"));
+  EXPECT_EQ(seen[2], QStringLiteral("0:0 by "));
+  EXPECT_TRUE(QFileInfo(program.dir.filePath(QStringLiteral("Brelvox.hi"))).isDir());
 }
 
 }  // namespace
