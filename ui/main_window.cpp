@@ -1,8 +1,13 @@
 #include "main_window.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -225,13 +230,20 @@ void TMainWindow::EndBusyCursor() {
 namespace {
 
 // Only what looks like wave audio of a sensible size reaches the player, so a
-// huge or foreign file named like a cue can never stall the game.
+// huge or foreign file named like a cue can never stall the game. The file is
+// opened without waiting (a pipe put in its place must not block) and checked
+// to be a regular file once open.
 bool LooksLikeWave(const std::filesystem::path& file) {
-  constexpr qint64 kMaxCueBytes = 16 << 20;
-  QFile f(QString::fromStdString(file.string()));
-  if (f.size() < 44 || f.size() > kMaxCueBytes || !f.open(QIODevice::ReadOnly)) return false;
-  const QByteArray head = f.read(12);
-  return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+  constexpr off_t kMaxCueBytes = 16 << 20;
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  char head[12];
+  const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 44 &&
+                  st.st_size <= kMaxCueBytes && ::read(fd, head, sizeof head) == sizeof head &&
+                  std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0;
+  ::close(fd);
+  return ok;
 }
 
 }  // namespace

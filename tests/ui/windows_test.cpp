@@ -483,4 +483,88 @@ TEST(HighscoreTest, UnwritableFileShowsTheErrorAndKeepsTheEntryForNow) {
   EXPECT_TRUE(QFileInfo(program.dir.filePath(QStringLiteral("Brelvox.hi"))).isDir());
 }
 
+long ResidentKiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+  return 0;
+}
+
+// A long session of random play through the window (clicks, chords, hints,
+// animation ticks, clock ticks, pauses, size changes, new games, dialogs
+// answered as they come): memory must stay flat once the program is warm.
+TEST(LongSessionTest, MemoryStaysFlat) {
+  Program program;
+  for (const char* cue : {"click.wav", "mark.wav", "Hint.wav", "HintOK.wav", "bang.wav", "Win.wav"})
+    ASSERT_TRUE(QFile::copy(QStringLiteral(BRELVOX_ASSETS_DIR "/%1").arg(QString::fromLatin1(cue)),
+                            program.dir.filePath(QString::fromLatin1(cue))));
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (auto* chooser = qobject_cast<TLevelChoose*>(modal)) {
+        chooser->Start->click();
+      } else {
+        modal->close();
+      }
+    }
+  });
+  closer.start(1);
+  program.window.Logic().MutableState().RandomState = 2024;
+  std::uint32_t random = 7;
+  auto next = [&random](std::uint32_t n) {
+    random = random * 1103515245u + 12345u;
+    return (random >> 8) % n;
+  };
+  TMainWindow& w = program.window;
+  long warm = 0;
+  int games = 0;
+  int clicks = 0;
+  const int kActions = 20000;
+  for (int i = 0; i < kActions; ++i) {
+    if (i == kActions / 5) warm = ResidentKiB();
+    const auto& state = program.State();
+    const int kind = static_cast<int>(next(100));
+    if (state.Rows == 0 || state.GameOver || kind < 2) {
+      program.New(static_cast<int>(next(4)));
+      ++games;
+      continue;
+    }
+    const int size = state.CellSize;
+    const QPoint at(static_cast<int>(next(state.Cols)) * size + size / 2,
+                    49 + static_cast<int>(next(state.Rows)) * size + size / 2);
+    if (kind < 60) {
+      const Qt::MouseButton button = next(4) == 0 ? Qt::RightButton : Qt::LeftButton;
+      // Mostly safe cells, so games last.
+      const int col = (at.x()) / size;
+      const int row = (at.y() - 49) / size;
+      if (button == Qt::LeftButton &&
+          state.board.at(brelvox::ContentLayer, col, row) == brelvox::cellMine && next(20) != 0)
+        continue;
+      QTest::mousePress(&w, button, {}, at);
+      QTest::mouseRelease(&w, button, {}, at);
+      ++clicks;
+    } else if (kind < 70) {
+      w.HintButton->click();
+    } else if (kind < 90) {
+      w.Logic().AnimatorTimer();
+      w.Logic().TimeTimerTimer();
+    } else if (kind < 94) {
+      w.PauseButton->click();
+    } else if (kind < 97) {
+      (next(2) ? w.UpButton : w.DownButton)->click();
+    } else {
+      w.SoundButton->click();
+    }
+    if (i % 50 == 0) QApplication::processEvents();
+  }
+  closer.stop();
+  const long end = ResidentKiB();
+  EXPECT_GT(games, 20);
+  EXPECT_GT(clicks, 1000);
+  std::printf("%d games, %d clicks; resident %ld KiB when warm, %ld KiB at the end\n", games,
+              clicks, warm, end);
+  EXPECT_LT(end - warm, 8 * 1024);
+}
+
 }  // namespace
