@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cstdio>
 #include <functional>
 
 #include "bevel_panel.h"
@@ -26,6 +28,7 @@
 #include "info_dialog.h"
 #include "level_chooser.h"
 #include "main_window.h"
+#include "sim/driver.h"
 #include "vex_digital.h"
 
 namespace {
@@ -569,6 +572,114 @@ TEST(LongSessionTest, MemoryStaysFlat) {
   // checks that build for leaks instead.
   EXPECT_LT(end - warm, 8 * 1024);
 #endif
+}
+
+// The desktop program and brelvox-sim, fed the same moves, must end with the
+// same board. The moves are made on the window with real mouse events and
+// written down as driver commands, which then run through the driver.
+TEST(SameMovesTest, WindowAndDriverEndWithTheSameLayers) {
+  Program program;
+  TMainWindow& w = program.window;
+  QTimer closer;  // message boxes, the name prompt and the table: closed at once
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  const std::uint32_t seed = 4242;
+  w.Logic().MutableState().RandomState = seed;
+  program.New(1);
+  closer.start(1);
+  std::string script = "seed " + std::to_string(seed) + "\nnew 1\n";
+  const auto& state = program.State();
+  const int size = state.CellSize;
+  std::uint32_t random = 99;
+  auto next = [&random](std::uint32_t n) {
+    random = random * 1103515245u + 12345u;
+    return (random >> 8) % n;
+  };
+  auto press = [&](Qt::MouseButton first, bool chord, int col, int row) {
+    const QPoint at(col * size + size / 2, 49 + row * size + size / 2);
+    QTest::mousePress(&w, first, {}, at);
+    const char* name = first == Qt::LeftButton ? "left" : "right";
+    script += std::string("press ") + name + (first == Qt::LeftButton ? " l " : " r ") +
+              std::to_string(at.x()) + " " + std::to_string(at.y()) + "\n";
+    if (chord) {
+      QTest::mousePress(&w, Qt::RightButton, {}, at);
+      script += "press right lr " + std::to_string(at.x()) + " " + std::to_string(at.y()) + "\n";
+      QTest::mouseRelease(&w, Qt::RightButton, {}, at);
+    }
+    QTest::mouseRelease(&w, first, {}, at);
+  };
+  for (int move = 0; move < 400 && !state.GameOver; ++move) {
+    const int col = static_cast<int>(next(state.Cols));
+    const int row = static_cast<int>(next(state.Rows));
+    const bool mine = state.board.at(brelvox::ContentLayer, col, row) == brelvox::cellMine;
+    const std::uint8_t shown = state.board.at(brelvox::ShownLayer, col, row);
+    const int kind = static_cast<int>(next(10));
+    if (kind == 0) {
+      w.HintButton->click();
+      script += "hint\n";
+    } else if (kind == 1) {
+      w.Logic().AnimatorTimer();
+      script += "tick\n";
+    } else if (kind == 2 && shown <= 8) {
+      // A chord around an uncovered number whose mines are all marked.
+      bool safe = true;
+      for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc)
+          if (state.InArea(col + dc, row + dr) &&
+              state.board.at(brelvox::ContentLayer, col + dc, row + dr) == brelvox::cellMine &&
+              state.board.at(brelvox::ShownLayer, col + dc, row + dr) != brelvox::cellMarked)
+            safe = false;
+      if (safe || move > 350) press(Qt::LeftButton, true, col, row);
+    } else if (shown == brelvox::cellCovered) {
+      press(mine ? Qt::RightButton : Qt::LeftButton, false, col, row);
+    }
+  }
+  if (!state.GameOver) {
+    for (int col = 0; col < state.Cols; ++col)  // end with a loss: the final picture
+      for (int row = 0; row < state.Rows; ++row)
+        if (!state.GameOver &&
+            state.board.at(brelvox::ContentLayer, col, row) == brelvox::cellMine &&
+            state.board.at(brelvox::ShownLayer, col, row) == brelvox::cellCovered)
+          press(Qt::LeftButton, false, col, row);
+  }
+  closer.stop();
+  script += "dump\n";
+  const auto lines = std::count(script.begin(), script.end(), '\n');
+  EXPECT_GT(lines, 40);
+  std::printf("%ld commands\n", static_cast<long>(lines));
+
+  // The same commands through the driver, in a folder of its own.
+  QTemporaryDir driverDir;
+  FILE* in = fmemopen(script.data(), script.size(), "r");
+  char* output = nullptr;
+  std::size_t length = 0;
+  FILE* out = open_memstream(&output, &length);
+  const int status = brelvox::sim::RunSession(in, out, driverDir.path().toStdString());
+  std::fclose(in);
+  std::fclose(out);
+  const std::string printed(output, length);
+  std::free(output);
+  EXPECT_EQ(status, 0);
+
+  std::string expected;
+  for (const int layer : {brelvox::ContentLayer, brelvox::ShownLayer}) {
+    for (int row = 0; row < state.Rows; ++row) {
+      expected +=
+          (layer == brelvox::ContentLayer ? "content " : "shown ") + std::to_string(row) + " ";
+      for (int col = 0; col < state.Cols; ++col) {
+        const std::uint8_t code = state.board.at(layer, col, row);
+        expected += code <= 8 ? static_cast<char>('0' + code) : ".F*X"[code - 9];
+      }
+      expected += "\n";
+    }
+  }
+  const std::size_t from = printed.find("content 0 ");
+  const std::size_t to = printed.find("score 0 1 ");
+  ASSERT_NE(from, std::string::npos);
+  EXPECT_EQ(printed.substr(from, to - from), expected);
+  EXPECT_EQ(state.GameOver, 1);
+  EXPECT_NE(printed.find("GameOver=1"), std::string::npos);
 }
 
 }  // namespace
