@@ -21,6 +21,14 @@ inline constexpr std::uint8_t cellMarked = 10;
 inline constexpr std::uint8_t cellMine = 11;
 inline constexpr std::uint8_t cellWrongMark = 12;
 
+// One character per code, as the driver's dump writes a row: a digit for a
+// count, '.' covered, 'F' marked, '*' a mine, 'X' a wrong mark.
+inline char CellCodeChar(std::uint8_t code) {
+  if (code <= 8) return static_cast<char>('0' + code);
+  if (code <= cellWrongMark) return ".F*X"[code - cellCovered];
+  return '?';
+}
+
 struct Board {
   std::array<std::uint8_t, 3 * kLayerSize> cells{};
 

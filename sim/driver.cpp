@@ -11,21 +11,6 @@
 namespace brelvox::sim {
 namespace {
 
-char CellChar(std::uint8_t code) {
-  if (code <= 8) return static_cast<char>('0' + code);
-  switch (code) {
-    case cellCovered:
-      return '.';
-    case cellMarked:
-      return 'F';
-    case cellMine:
-      return '*';
-    case cellWrongMark:
-      return 'X';
-  }
-  return '?';
-}
-
 void Dump(const MainWindowLogic& logic, std::FILE* out) {
   const GameState& s = logic.State();
   const ControlStates& c = logic.Controls();
@@ -52,7 +37,7 @@ void Dump(const MainWindowLogic& logic, std::FILE* out) {
       std::string line = layer == ContentLayer ? "content " : "shown ";
       line += std::to_string(row);
       line += ' ';
-      for (int col = 0; col < s.Cols; ++col) line += CellChar(s.board.at(layer, col, row));
+      for (int col = 0; col < s.Cols; ++col) line += CellCodeChar(s.board.at(layer, col, row));
       line += '\n';
       std::fwrite(line.data(), 1, line.size(), out);
     }

@@ -41,12 +41,7 @@ std::string LayerText(const GameState& state, int layer) {
   std::string text;
   for (int r = 0; r < state.Rows; ++r) {
     for (int c = 0; c < state.Cols; ++c) {
-      const std::uint8_t code = state.board.at(layer, c, r);
-      text += code <= 8             ? static_cast<char>('0' + code)
-              : code == cellCovered ? '.'
-              : code == cellMarked  ? 'F'
-              : code == cellMine    ? '*'
-                                    : 'X';
+      text += CellCodeChar(state.board.at(layer, c, r));
     }
     text += '\n';
   }

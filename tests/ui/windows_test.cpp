@@ -668,8 +668,7 @@ TEST(SameMovesTest, WindowAndDriverEndWithTheSameLayers) {
       expected +=
           (layer == brelvox::ContentLayer ? "content " : "shown ") + std::to_string(row) + " ";
       for (int col = 0; col < state.Cols; ++col) {
-        const std::uint8_t code = state.board.at(layer, col, row);
-        expected += code <= 8 ? static_cast<char>('0' + code) : ".F*X"[code - 9];
+        expected += brelvox::CellCodeChar(state.board.at(layer, col, row));
       }
       expected += "\n";
     }
