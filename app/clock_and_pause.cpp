@@ -21,7 +21,7 @@ void MainWindowLogic::TimeTimerTimer() {
   SetValue(Display::DigH, (t / 3600) % 99);  // the hours display wraps after 98
 }
 
-void MainWindowLogic::ClickPauseButton() {
+void MainWindowLogic::PauseButtonClickIfEnabled() {
   if (controls_.pauseEnabled) PauseButtonClick();
 }
 

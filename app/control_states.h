@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <string>
 
-namespace brelvox {
+#include "app/window_geometry.h"
 
-inline constexpr int kDesignWidth = 609;  // outer size of the toolbar-only window
-inline constexpr int kDesignHeight = 73;
+namespace brelvox {
 
 struct ControlStates {
   bool pauseEnabled = true;  // as designed; the create handler disables all three

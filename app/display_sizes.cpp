@@ -10,8 +10,8 @@ void MainWindowLogic::UpButtonClick() {
   // The grown board must fit the whole screen; the 609 minimum plays no part.
   const ScreenSize screen = view_.GetScreenSize();
   const long long grown = state_.CellSize + 1;
-  if (!(screen.width > state_.Cols * grown + kFrameWidth)) return;
-  if (!(screen.height > state_.Rows * grown + kFrameHeight)) return;
+  if (!(screen.width > state_.Cols * grown + kOuterWidthAroundBoard)) return;
+  if (!(screen.height > state_.Rows * grown + kOuterHeightAroundBoard)) return;
   ++state_.CellSize;
   state_.CellSizes[state_.CurrentLevel] = state_.CellSize;
   Relayout();

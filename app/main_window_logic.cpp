@@ -47,16 +47,16 @@ void MainWindowLogic::SoundButtonClick() {
   SetCaption(CaptionOf::SoundButton, state_.SoundOn ? "Silent" : "Sound");
 }
 
-void MainWindowLogic::ClickHintButton() {
+void MainWindowLogic::HintButtonClickIfEnabled() {
   if (controls_.hintEnabled) HintButtonClick();
 }
 
 void MainWindowLogic::HintButtonClick() {
-  brelvox::HintButtonClick(state_, *this);
+  RunHintCommand(state_, *this);
 }
 
 void MainWindowLogic::AnimatorTimer() {
-  brelvox::AnimatorTimer(state_, *this);
+  StepHintAnimation(state_, *this);
 }
 
 void MainWindowLogic::InfoPictureMouseUp() {

@@ -26,14 +26,14 @@ class MainWindowLogic final : public GameHost {
   void HighscoreFormCreate();  // high-score window: reads the score file
   void FormClose();            // writes the settings file
 
-  // Toolbar. The Click* forms are user clicks and do nothing while the control
-  // is disabled; the plain handlers are what a programmatic click runs.
+  // Toolbar. The *IfEnabled forms are user clicks and do nothing while the
+  // control is disabled; the plain handlers are what a programmatic click runs.
   void NewButtonClick();
   void SoundButtonClick();
   void InfoButtonClick();
-  void ClickPauseButton();
+  void PauseButtonClickIfEnabled();
   void PauseButtonClick();
-  void ClickHintButton();
+  void HintButtonClickIfEnabled();
   void HintButtonClick();
   void UpButtonClick();
   void DownButtonClick();

@@ -16,10 +16,9 @@ void MainWindowLogic::FormMouseDown(MouseButtons button, unsigned held, int x, i
   if ((held & kLeftButton) && (held & kRightButton)) {
     // The chord tests nothing first; the bounds test of each reveal drops
     // neighbours off the board, and marked ones stay as they are.
-    static constexpr int kAround[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                          {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
-    for (const auto& d : kAround)
-      RevealCell(state_, col + d[0], row + d[1], true, ShownLayer, *this);
+    for (const CellOffset& d : kNeighbourOffsets) {
+      RevealCell(state_, col + d.col, row + d.row, true, ShownLayer, *this);
+    }
   } else {
     if (!state_.InArea(col, row)) return;
     const std::uint8_t shown = state_.board.at(ShownLayer, col, row);

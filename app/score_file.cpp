@@ -8,7 +8,7 @@ namespace brelvox {
 std::optional<ScoreTable> ParseScoreLines(const std::vector<std::string>& lines) {
   if (lines.size() < kScoreFileLines) return std::nullopt;
   ScoreTable table;
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     for (int rank = 1; rank <= kRanks; ++rank) {
       const std::size_t line = 10 * level + 2 * (rank - 1);
       const auto time = ParseInt32(lines[line + 1]);
@@ -28,7 +28,7 @@ ScoreTable ReadScoreFile(const std::string& path) {
 
 std::string FormatScoreFile(const ScoreTable& table) {
   std::vector<std::string> lines;
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     for (int rank = 0; rank < kRanks; ++rank) {
       lines.push_back(table.names[level][rank]);
       lines.push_back(std::to_string(table.times[level][rank]));

@@ -3,7 +3,7 @@
 namespace brelvox {
 
 void ScoreTable::SetDefaults() {
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     times[level].fill(kDefaultScoreTime);
     names[level].fill(kDefaultScoreName);
   }
@@ -29,7 +29,7 @@ int ScoreTable::Insert(int level, std::int32_t seconds, const std::string& name)
 }
 
 std::string ScoreTable::Heading(int level) {
-  static const char* const kHeadings[4] = {"Easy", "Standard", "Difficult", "Hard"};
+  static const char* const kHeadings[kLevelCount] = {"Easy", "Standard", "Difficult", "Hard"};
   return kHeadings[level];
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/level_table.h"
+
 namespace brelvox {
 
 inline constexpr int kRanks = 5;
@@ -14,8 +16,8 @@ inline constexpr std::size_t kMaxNameLength = 255;  // code points
 
 struct ScoreTable {
   // Index [level][rank - 1].
-  std::array<std::array<std::uint16_t, kRanks>, 4> times{};
-  std::array<std::array<std::string, kRanks>, 4> names{};
+  std::array<std::array<std::uint16_t, kRanks>, kLevelCount> times{};
+  std::array<std::array<std::string, kRanks>, kLevelCount> names{};
 
   ScoreTable() { SetDefaults(); }
   void SetDefaults();

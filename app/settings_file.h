@@ -8,20 +8,23 @@
 #include <string>
 #include <vector>
 
+#include "game/level_table.h"
+
 namespace brelvox {
 
 inline constexpr const char* kSettingsFileName = "Brelvox.ini";
-inline constexpr std::array<std::int32_t, 4> DefaultCellSizes = {64, 31, 25, 21};
+inline constexpr std::array<std::int32_t, kLevelCount> DefaultCellSizes = {64, 31, 25, 21};
 inline constexpr int MinCellSize = 18;
 inline constexpr int MaxCellSize = 75;
 
 // The four sizes from the file's lines 2 to 5, clamped into 18..75, or nothing
 // when the file is short or a value does not convert.
-std::optional<std::array<std::int32_t, 4>> ParseDisplaySizes(const std::vector<std::string>& lines);
+std::optional<std::array<std::int32_t, kLevelCount>> ParseDisplaySizes(
+    const std::vector<std::string>& lines);
 
-std::array<std::int32_t, 4> ReadDisplaySizes(const std::string& path);
-std::string FormatDisplaySizes(const std::array<std::int32_t, 4>& sizes);
+std::array<std::int32_t, kLevelCount> ReadDisplaySizes(const std::string& path);
+std::string FormatDisplaySizes(const std::array<std::int32_t, kLevelCount>& sizes);
 // A failure is silent: the program closes as usual.
-void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, 4>& sizes);
+void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, kLevelCount>& sizes);
 
 }  // namespace brelvox

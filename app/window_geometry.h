@@ -5,17 +5,23 @@
 
 namespace brelvox {
 
+// The toolbar's height: the board starts this far below the top of the client area.
 inline constexpr int ToolbarHeight = 49;
-inline constexpr int MinWindowWidth = 609;
+// Outer sizes, frame and caption included.
+inline constexpr int kMinWindowWidth = 609;
 inline constexpr int PausedHeight = 74;
-inline constexpr int kFrameWidth = 9;    // outer width beyond the board
-inline constexpr int kFrameHeight = 76;  // outer height beyond the board (toolbar included)
+// The outer size before the first game: the toolbar alone.
+inline constexpr int kDesignWidth = kMinWindowWidth;
+inline constexpr int kDesignHeight = 73;
+inline constexpr int kOuterWidthAroundBoard = 9;  // outer width beyond the board
+inline constexpr int kOuterHeightAroundBoard =
+    76;  // outer height beyond the board, toolbar included
 
 inline int WindowWidthFor(int cols, int cellSize) {
-  return std::max(cols * cellSize + kFrameWidth, MinWindowWidth);
+  return std::max(cols * cellSize + kOuterWidthAroundBoard, kMinWindowWidth);
 }
 inline int WindowHeightFor(int rows, int cellSize) {
-  return rows * cellSize + kFrameHeight;
+  return rows * cellSize + kOuterHeightAroundBoard;
 }
 
 }  // namespace brelvox

@@ -26,7 +26,7 @@ int MakeSafeMoves(GameState& state, GameHost& host) {
   int col = 0;
   int row = 0;
   while (!state.GameOver) {
-    const std::uint8_t found = FindSafeMove(state, ShownLayer, col, row);
+    const SafeMove found = FindSafeMove(state, ShownLayer, col, row);
     if (found == moveNone) break;
     if (state.board.at(ShownLayer, col, row) == cellMarked) {
       RevealCell(state, col, row, false, ShownLayer, host);  // a wrong mark comes off first
@@ -75,17 +75,17 @@ GameReport PlayGame(int level, std::uint32_t seed, std::vector<double>* hintSeco
       for (int run = 0; run < 3; ++run) {
         GameState copy = s;
         const auto t0 = std::chrono::steady_clock::now();
-        HintButtonClick(copy, host);
+        RunHintCommand(copy, host);
         const auto t1 = std::chrono::steady_clock::now();
         best = std::min(best, std::chrono::duration<double>(t1 - t0).count());
       }
       hintSeconds->push_back(best);
     }
-    HintButtonClick(s, host);
+    RunHintCommand(s, host);
     ++report.hints;
     // A charged hint (never expected from this player) moves at the end of
     // its animation.
-    for (int tick = 0; tick < 10 && s.AnimSteps > 0; ++tick) AnimatorTimer(s, host);
+    for (int tick = 0; tick < 10 && s.AnimSteps > 0; ++tick) StepHintAnimation(s, host);
     if (s.GameOver) break;
     if (s.board.cells == before.cells) {
       if (!MarkTheRest(s, host)) break;  // nothing left to do: should not happen

@@ -21,10 +21,24 @@ inline constexpr std::uint8_t cellMarked = 10;
 inline constexpr std::uint8_t cellMine = 11;
 inline constexpr std::uint8_t cellWrongMark = 12;
 
+// Whether a code is a neighbour count: on the shown layer, an uncovered cell.
+constexpr bool IsNumber(int code) {
+  return static_cast<unsigned>(code) <= 8;
+}
+
+// The eight neighbours of a cell, row by row from the top left: the order in
+// which a flood fill and a chord uncover them, and so the order of drawing.
+struct CellOffset {
+  int col;
+  int row;
+};
+inline constexpr CellOffset kNeighbourOffsets[8] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                                    {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+
 // One character per code, as the driver's dump writes a row: a digit for a
 // count, '.' covered, 'F' marked, '*' a mine, 'X' a wrong mark.
 inline char CellCodeChar(std::uint8_t code) {
-  if (code <= 8) return static_cast<char>('0' + code);
+  if (IsNumber(code)) return static_cast<char>('0' + code);
   if (code <= cellWrongMark) return ".F*X"[code - cellCovered];
   return '?';
 }

@@ -24,7 +24,7 @@ void FinishLoss(GameState& state, GameHost& host) {
       std::uint8_t& content = b.at(ContentLayer, col, row);
       if (shown == cellMarked && content != cellMine) content = cellWrongMark;
       if (shown == cellMarked && content == cellMine) content = cellMarked;
-      if (content < 9 && shown == cellCovered) content = cellCovered;
+      if (IsNumber(content) && shown == cellCovered) content = cellCovered;
       if (content != shown) host.DrawCell(content, col, row);
     }
   }

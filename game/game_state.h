@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "game/board.h"
+#include "game/level_table.h"
 
 namespace brelvox {
 
@@ -17,7 +18,7 @@ struct GameState {
   std::uint16_t MineCount = 0;
   std::int32_t HintsLeft = 0;
   std::uint16_t CellSize = 0;
-  std::array<std::int32_t, 4> CellSizes{};
+  std::array<std::int32_t, kLevelCount> CellSizes{};
   double Elapsed = 0;  // days
   std::uint8_t Paused = 0;
   std::uint8_t SoundOn = 0;

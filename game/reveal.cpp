@@ -25,15 +25,10 @@ void RevealCell(GameState& state, int col, int row, bool uncover, int layer, Cel
     return;
   }
   if (content != 0) return;
-  // Depth first, in this order: the order in which the cells are painted.
-  RevealCell(state, col - 1, row - 1, true, layer, painter);
-  RevealCell(state, col, row - 1, true, layer, painter);
-  RevealCell(state, col + 1, row - 1, true, layer, painter);
-  RevealCell(state, col - 1, row, true, layer, painter);
-  RevealCell(state, col + 1, row, true, layer, painter);
-  RevealCell(state, col - 1, row + 1, true, layer, painter);
-  RevealCell(state, col, row + 1, true, layer, painter);
-  RevealCell(state, col + 1, row + 1, true, layer, painter);
+  // Depth first: the order in which the cells are painted.
+  for (const CellOffset& d : kNeighbourOffsets) {
+    RevealCell(state, col + d.col, row + d.row, true, layer, painter);
+  }
 }
 
 }  // namespace brelvox

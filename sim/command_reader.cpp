@@ -36,7 +36,7 @@ bool ParseLevel(std::string_view word, int& level) {
     word.remove_prefix(1);
   }
   std::uint64_t value = 0;
-  if (!ParseNumber(word, 3, value)) return false;
+  if (!ParseNumber(word, kLevelCount - 1, value)) return false;
   level = negative ? -static_cast<int>(value) : static_cast<int>(value);
   return level >= -1;
 }

@@ -5,6 +5,7 @@
 
 #include "app/main_window_logic.h"
 #include "game/clock_time.h"
+#include "game/level_table.h"
 #include "sim/command_reader.h"
 #include "sim/print_view.h"
 
@@ -43,7 +44,7 @@ void Dump(const MainWindowLogic& logic, std::FILE* out) {
     }
   }
   const ScoreTable& scores = logic.Scores();
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     for (int rank = 1; rank <= kRanks; ++rank) {
       const std::string& name = scores.names[level][rank - 1];
       std::fprintf(out, "score %d %d %u ", level, rank,
@@ -103,10 +104,10 @@ int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& direc
         logic.FormMouseDown(cmd->button, cmd->held, cmd->x, cmd->y);
         break;
       case Verb::Hint:
-        logic.ClickHintButton();
+        logic.HintButtonClickIfEnabled();
         break;
       case Verb::Pause:
-        logic.ClickPauseButton();
+        logic.PauseButtonClickIfEnabled();
         break;
       case Verb::Sound:
         logic.SoundButtonClick();

@@ -127,7 +127,7 @@ void ForcedMoveSearch::Start() {
     for (int r = 0; r < rows_; ++r) {
       for (int p = Pad(0, r); p < Pad(cols_, r); ++p) {
         // Only a number with a covered or marked neighbour can yield.
-        if (shown_[p] > 8 || (sum_[p] >> 16) == 0 || !Yields(shown_[p], sum_[p])) continue;
+        if (!IsNumber(shown_[p]) || (sum_[p] >> 16) == 0 || !Yields(shown_[p], sum_[p])) continue;
         yields_[p] = 1;
         ++yieldingCells_;
       }
@@ -146,7 +146,7 @@ bool ForcedMoveSearch::ExtendList() {
     const int end = Pad(cols_, nextRow_);
     for (int p = Pad(0, nextRow_); p < end; ++p) {
       list_[m] = static_cast<std::uint16_t>(p);
-      m += content_[p] <= 8 && shown_[p] == cellCovered;
+      m += IsNumber(content_[p]) && shown_[p] == cellCovered;
     }
     ++nextRow_;
   } else {
@@ -219,7 +219,7 @@ bool ForcedMoveSearch::Probe(int start, bool& local) {
   local = true;
   for (int a = 0; a < aroundCount; ++a) {
     const int q = around_[a];
-    if (shown_[q] > 8) continue;  // covered, marked, padding, or flooded
+    if (!IsNumber(shown_[q])) continue;  // covered, marked, padding, or flooded
     if (Yields(shown_[q], sum_[q] + touched_[q] * kUncoveredNeighbour)) return true;
   }
   return false;
@@ -277,7 +277,7 @@ void ForcedMoveSearch::Click(int start, bool last, int pass) {
     const int p = flood_[f];
     for (const int d : kNeighbours) {
       const int q = p + d;
-      if (inFlood_[q] != stamp_ && shown_[q] <= 8) sum_[q] += kUncoveredNeighbour;
+      if (inFlood_[q] != stamp_ && IsNumber(shown_[q])) sum_[q] += kUncoveredNeighbour;
     }
   }
   for (int f = 0; f < floodCount_; ++f) sum_[flood_[f]] = SumAround(flood_[f]);
@@ -288,7 +288,7 @@ void ForcedMoveSearch::Click(int start, bool last, int pass) {
       const int q = n < 0 ? p : p + kNeighbours[n];
       if (touchedStamp_[q] == stamp_) continue;
       touchedStamp_[q] = stamp_;
-      const std::uint8_t now = shown_[q] <= 8 && Yields(shown_[q], sum_[q]) ? 1 : 0;
+      const std::uint8_t now = IsNumber(shown_[q]) && Yields(shown_[q], sum_[q]) ? 1 : 0;
       yieldingCells_ += now - yields_[q];
       yields_[q] = now;
     }
@@ -337,7 +337,7 @@ void BuildCandidates(const GameState& state, CandidateList& list) {
   list.count = 0;
   for (int n = 0; n < total; ++n) {
     const int i = n % state.Cols + n / state.Cols * kStride;
-    if (content[i] <= 8 && shown[i] == cellCovered) {
+    if (IsNumber(content[i]) && shown[i] == cellCovered) {
       list.cells[list.count++] = static_cast<std::uint16_t>(n);
     }
   }

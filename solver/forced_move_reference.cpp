@@ -17,16 +17,16 @@ class NoPainter final : public CellPainter {
 
 }  // namespace
 
-std::uint8_t FindSafeMoveReference(const GameState& state, int layer, int& col, int& row) {
+SafeMove FindSafeMoveReference(const GameState& state, int layer, int& col, int& row) {
   const std::uint8_t* shown = state.board.layer(layer);
   const std::uint8_t* content = state.board.layer(ContentLayer);
   const int cols = state.Cols;
   const int rows = state.Rows;
-  std::uint8_t result = moveNone;
+  SafeMove result = moveNone;
   for (int c = 0; c < cols; ++c) {
     for (int r = 0; r < rows; ++r) {
       const int v = shown[c + r * kStride];
-      if (v > 8) continue;
+      if (!IsNumber(v)) continue;
       int missing = v;
       int resolved = 0;
       for (int nc = c - 1; nc <= c + 1; ++nc) {
@@ -40,7 +40,7 @@ std::uint8_t FindSafeMoveReference(const GameState& state, int layer, int& col, 
           if (content[i] == cellMine && shown[i] == cellMarked) {
             ++resolved;
             --missing;
-          } else if (shown[i] <= 8) {
+          } else if (IsNumber(shown[i])) {
             ++resolved;
           }
         }
@@ -55,7 +55,7 @@ std::uint8_t FindSafeMoveReference(const GameState& state, int layer, int& col, 
           if (nc < 0 || nr < 0 || nc >= cols || nr >= rows) continue;
           const int i = nc + nr * kStride;
           if (allFound) {
-            if (content[i] != cellMine && shown[i] > 8) {
+            if (content[i] != cellMine && !IsNumber(shown[i])) {
               result = moveSafe;
               col = nc;
               row = nr;
@@ -80,7 +80,7 @@ int MakeForcedMoveReference(GameState& state, CellPainter& painter) {
   NoPainter probePainter;
   const int cols = state.Cols;
   for (int k = 0; k < m;) {
-    std::uint8_t answer = moveNone;
+    SafeMove answer = moveNone;
     int j = 0;  // index into the list, 0-based
     for (; j < m - k; ++j) {
       std::memcpy(state.board.layer(ProbeLayer), state.board.layer(ShownLayer), kLayerSize);

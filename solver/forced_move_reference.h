@@ -7,12 +7,13 @@
 
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "solver/safe_move.h"
 
 namespace brelvox {
 
 // The safe-move finder written the plain way: one counting walk per number
 // cell, every qualifying neighbour overwriting the answer.
-std::uint8_t FindSafeMoveReference(const GameState& state, int layer, int& col, int& row);
+SafeMove FindSafeMoveReference(const GameState& state, int layer, int& col, int& row);
 
 // Same clicks, draws and result as MakeForcedMove; leaves the last probe in
 // the probe layer. Returns the number of real clicks made.

@@ -31,14 +31,14 @@ void GiveHint(GameState& state, GameHost& host) {
   host.EndBusyCursor();
 }
 
-void HintButtonClick(GameState& state, GameHost& host) {
+void RunHintCommand(GameState& state, GameHost& host) {
   GiveHint(state, host);
   // A hint never ends the game itself, but the animation may have while the
   // message box was open; a finished game must not be evaluated again.
   if (!state.GameOver) EvaluateEnd(state, host);
 }
 
-void AnimatorTimer(GameState& state, GameHost& host) {
+void StepHintAnimation(GameState& state, GameHost& host) {
   if (state.AnimSteps <= 0) return;
   const int col = state.AnimCol;
   const int row = state.AnimRow;

@@ -11,10 +11,10 @@ inline constexpr int kHintAnimationSteps = 10;
 // A missed safe move is charged and animated; otherwise a free forced move.
 void GiveHint(GameState& state, GameHost& host);
 
-// The Hint button: the hint, then the end-of-game evaluation.
-void HintButtonClick(GameState& state, GameHost& host);
+// What the Hint button runs: the hint, then the end-of-game evaluation.
+void RunHintCommand(GameState& state, GameHost& host);
 
-// One tick of the 100 ms animation timer.
-void AnimatorTimer(GameState& state, GameHost& host);
+// One tick of the 100 ms animation timer (Animator).
+void StepHintAnimation(GameState& state, GameHost& host);
 
 }  // namespace brelvox

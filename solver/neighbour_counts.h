@@ -45,7 +45,7 @@ constexpr std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
   if (content == cellMine) {
     return code == cellMarked ? kResolved + kCorrectMark : code == cellCovered ? kCoveredMine : 0;
   }
-  return code <= 8 ? kResolved : kSafe;
+  return IsNumber(code) ? kResolved : kSafe;
 }
 
 // A content code for cells outside the game area: counted as off the board.

@@ -72,7 +72,7 @@ bool AnyUncovered(const GameState& state, const std::uint8_t* layer) {
   if (cols < 8) {
     for (int r = 0; r < state.Rows; ++r) {
       for (int c = 0; c < cols; ++c) {
-        if (layer[c + r * kStride] <= 8) return true;
+        if (IsNumber(layer[c + r * kStride])) return true;
       }
     }
     return false;
@@ -95,13 +95,13 @@ bool AnyUncovered(const GameState& state, const std::uint8_t* layer) {
 
 }  // namespace counts
 
-std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row) {
+SafeMove FindSafeMove(const GameState& state, int layer, int& col, int& row) {
   counts::LayerCounts counts;
   return FindSafeMove(state, layer, col, row, counts);
 }
 
-std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row,
-                          counts::LayerCounts& counts) {
+SafeMove FindSafeMove(const GameState& state, int layer, int& col, int& row,
+                      counts::LayerCounts& counts) {
   using namespace counts;
   const std::uint8_t* shown = state.board.layer(layer);
   counts.ready = false;
@@ -113,7 +113,7 @@ std::uint8_t FindSafeMove(const GameState& state, int layer, int& col, int& row,
   for (int c = state.Cols - 1; c >= 0; --c) {
     for (int r = state.Rows - 1; r >= 0; --r) {
       const int v = shown[c + r * kStride];
-      if (v > 8) continue;
+      if (!IsNumber(v)) continue;
       if (!counts.ready) {
         CountAll(state, shown, counts.word, counts.sum);
         counts.ready = true;

@@ -15,41 +15,41 @@ void FillInclusive(QPainter& painter, int left, int top, int right, int bottom,
 
 }  // namespace
 
-TBevelPanel::TBevelPanel(QWidget* parent)
+BevelPanel::BevelPanel(QWidget* parent)
     : QWidget(parent), color_(palette().color(QPalette::Button)) {}
 
-void TBevelPanel::SetBevelInner(TBevel bevel) {
+void BevelPanel::SetBevelInner(Bevel bevel) {
   bevelInner_ = bevel;
   update();
 }
 
-void TBevelPanel::SetBevelOuter(TBevel bevel) {
+void BevelPanel::SetBevelOuter(Bevel bevel) {
   bevelOuter_ = bevel;
   update();
 }
 
-void TBevelPanel::SetBevelWidth(int width) {
+void BevelPanel::SetBevelWidth(int width) {
   bevelWidth_ = width;
   update();
 }
 
-void TBevelPanel::SetBorderWidth(int width) {
+void BevelPanel::SetBorderWidth(int width) {
   borderWidth_ = width;
   update();
 }
 
-void TBevelPanel::SetColor(const QColor& color) {
+void BevelPanel::SetColor(const QColor& color) {
   color_ = color;
   update();
 }
 
-void TBevelPanel::SetCaption(const QString& caption) {
+void BevelPanel::SetCaption(const QString& caption) {
   caption_ = caption;
   update();
 }
 
-void TBevelPanel::Frame3D(QPainter& painter, QRect& rect, const QColor& top, const QColor& bottom,
-                          int width) {
+void BevelPanel::Frame3D(QPainter& painter, QRect& rect, const QColor& top, const QColor& bottom,
+                         int width) {
   for (; width > 0; --width) {
     const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
     FillInclusive(painter, l, t, l, b - 1, top);  // left column, bottom pixel excepted
@@ -60,11 +60,11 @@ void TBevelPanel::Frame3D(QPainter& painter, QRect& rect, const QColor& top, con
   }
 }
 
-void TBevelPanel::PaintPanel(QPainter& painter) {
+void BevelPanel::PaintPanel(QPainter& painter) {
   QRect rect(0, 0, width(), height());
-  auto bevel = [&](TBevel kind) {
-    if (kind == TBevel::None) return;
-    const bool raised = kind == TBevel::Raised;
+  auto bevel = [&](Bevel kind) {
+    if (kind == Bevel::None) return;
+    const bool raised = kind == Bevel::Raised;
     Frame3D(painter, rect, raised ? kHighlight : kShadow, raised ? kShadow : kHighlight,
             bevelWidth_);
   };
@@ -79,7 +79,7 @@ void TBevelPanel::PaintPanel(QPainter& painter) {
   }
 }
 
-void TBevelPanel::paintEvent(QPaintEvent*) {
+void BevelPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintPanel(painter);
 }

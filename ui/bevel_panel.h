@@ -11,18 +11,18 @@
 
 class QPainter;
 
-enum class TBevel { None, Lowered, Raised };
+enum class Bevel { None, Lowered, Raised };
 
-class TBevelPanel : public QWidget {
+class BevelPanel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TBevelPanel(QWidget* parent = nullptr);
+  explicit BevelPanel(QWidget* parent = nullptr);
 
-  TBevel BevelInner() const { return bevelInner_; }
-  void SetBevelInner(TBevel bevel);
-  TBevel BevelOuter() const { return bevelOuter_; }
-  void SetBevelOuter(TBevel bevel);
+  Bevel BevelInner() const { return bevelInner_; }
+  void SetBevelInner(Bevel bevel);
+  Bevel BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(Bevel bevel);
   int BevelWidth() const { return bevelWidth_; }
   void SetBevelWidth(int width);
   int BorderWidth() const { return borderWidth_; }
@@ -44,8 +44,8 @@ class TBevelPanel : public QWidget {
   void PaintPanel(QPainter& painter);
 
  private:
-  TBevel bevelInner_ = TBevel::None;
-  TBevel bevelOuter_ = TBevel::Raised;
+  Bevel bevelInner_ = Bevel::None;
+  Bevel bevelOuter_ = Bevel::Raised;
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
   QColor color_;

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QString>
 
+#include "game/board.h"
+
 namespace {
 
 const QColor kWhite(0xFF, 0xFF, 0xFF);
@@ -50,7 +52,7 @@ QImage LoadPicture(const char* name) {
 
 }  // namespace
 
-TBoardPicture::TBoardPicture() : font_(QStringLiteral("Times New Roman")) {
+BoardPicture::BoardPicture() : font_(QStringLiteral("Times New Roman")) {
   const char* names[6] = {"BMP0_0", "BMP1_0", "BMP2_0", "BMP0_1", "BMP1_1", "BMP2_1"};
   for (int i = 0; i < 6; ++i) pictures_[i] = LoadPicture(names[i]);
   font_.setStyle(QFont::StyleNormal);
@@ -61,12 +63,12 @@ TBoardPicture::TBoardPicture() : font_(QStringLiteral("Times New Roman")) {
   wrongMark_ = &pictures_[2];
 }
 
-void TBoardPicture::Resize(int width, int height) {
+void BoardPicture::Resize(int width, int height) {
   image_ = QImage(qMax(width, 0), qMax(height, 0), QImage::Format_RGB32);
   image_.fill(kBlack);
 }
 
-void TBoardPicture::FitNumberFont(int cellSize) {
+void BoardPicture::FitNumberFont(int cellSize) {
   cellSize_ = cellSize;
   // Measured on a picture of the board's resolution even while none exists.
   const QImage probe(1, 1, QImage::Format_RGB32);
@@ -84,14 +86,15 @@ void TBoardPicture::FitNumberFont(int cellSize) {
   wrongMark_ = &pictures_[set + 2];
 }
 
-QRect TBoardPicture::DrawCell(std::uint8_t code, int col, int row) {
+QRect BoardPicture::DrawCell(std::uint8_t code, int col, int row) {
   const int s = cellSize_;
   const QRect cell(col * s, row * s, s, s);
   if (s <= 0 || image_.isNull()) return cell;
 
   QPainter painter(&image_);
   const int x = cell.x(), y = cell.y();
-  const bool raised = code == 9 || code == 10 || code == 12;
+  using brelvox::cellCovered, brelvox::cellMarked, brelvox::cellMine, brelvox::cellWrongMark;
+  const bool raised = code == cellCovered || code == cellMarked || code == cellWrongMark;
 
   // Dark edge: right column, then the bottom row.
   const QColor& dark = raised ? kBlack : kGrey;
@@ -106,14 +109,14 @@ QRect TBoardPicture::DrawCell(std::uint8_t code, int col, int row) {
   FillRect(painter, x + 1, y + 1, x + s - 1, y + s - 1, face);
 
   const QImage* picture = nullptr;
-  if (code == 10) picture = mark_;
-  if (code == 11) picture = mine_;
-  if (code == 12) picture = wrongMark_;
+  if (code == cellMarked) picture = mark_;
+  if (code == cellMine) picture = mine_;
+  if (code == cellWrongMark) picture = wrongMark_;
   if (picture) {
     if (!picture->isNull())
       painter.drawImage(QPoint(x + s / 2 - picture->width() / 2, y + s / 2 - picture->height() / 2),
                         *picture);
-  } else if (code >= 1 && code <= 8) {
+  } else if (brelvox::IsNumber(code) && code != 0) {
     const QString text = QString::number(code);
     painter.setFont(font_);
     const QFontMetrics metrics(font_, &image_);
@@ -128,7 +131,7 @@ QRect TBoardPicture::DrawCell(std::uint8_t code, int col, int row) {
   return cell;
 }
 
-void TBoardPicture::DrawCoveredBoard(int cols, int rows) {
+void BoardPicture::DrawCoveredBoard(int cols, int rows) {
   const int s = cellSize_;
   if (s <= 0 || image_.isNull()) return;
   const int w = cols * s, h = rows * s;

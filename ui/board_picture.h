@@ -8,10 +8,10 @@
 #include <array>
 #include <cstdint>
 
-class TBoardPicture {
+class BoardPicture {
  public:
   // Loads the six cell pictures (mark, mine, wrong mark; small and large).
-  TBoardPicture();
+  BoardPicture();
 
   // A new picture of this size; its content is undefined until drawn.
   void Resize(int width, int height);

@@ -18,7 +18,7 @@ QPixmap Half(const QImage& glyph, int index, QRgb transparent) {
 
 }  // namespace
 
-QIcon TGlyphButton::LoadGlyph(const QString& glyphName) {
+QIcon GlyphButton::LoadGlyph(const QString& glyphName) {
   QImage glyph(QStringLiteral(":/assets/%1.png").arg(glyphName));
   if (glyph.isNull()) return QIcon();
   glyph = glyph.convertToFormat(QImage::Format_ARGB32);
@@ -29,7 +29,7 @@ QIcon TGlyphButton::LoadGlyph(const QString& glyphName) {
   return icon;
 }
 
-TGlyphButton::TGlyphButton(const QString& glyphName, const QString& caption, QWidget* parent)
+GlyphButton::GlyphButton(const QString& glyphName, const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
   setFocusPolicy(Qt::NoFocus);
   setAutoDefault(false);

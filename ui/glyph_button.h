@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QString>
 
-class TGlyphButton : public QPushButton {
+class GlyphButton : public QPushButton {
   Q_OBJECT
 
  public:
-  TGlyphButton(const QString& glyphName, const QString& caption, QWidget* parent);
+  GlyphButton(const QString& glyphName, const QString& caption, QWidget* parent);
 
   // The two-state icon made from a glyph picture in the resources.
   static QIcon LoadGlyph(const QString& glyphName);

@@ -15,13 +15,13 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
 
-  Table = new QTableWidget(6, 4, this);
+  Table = new QTableWidget(1 + brelvox::kRanks, brelvox::kLevelCount, this);
   Table->setGeometry(16, 16, 487, 153);
   Table->horizontalHeader()->hide();
   Table->verticalHeader()->hide();
   // 120-pixel cells, each followed by its grid line; rows 24 pixels high.
-  for (int col = 0; col < 4; ++col) Table->setColumnWidth(col, 121);
-  for (int row = 0; row < 6; ++row) Table->setRowHeight(row, 25);
+  for (int col = 0; col < brelvox::kLevelCount; ++col) Table->setColumnWidth(col, 121);
+  for (int row = 0; row <= brelvox::kRanks; ++row) Table->setRowHeight(row, 25);
   Table->setShowGrid(true);
   Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -36,7 +36,7 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
     palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
   Table->setPalette(palette);
 
-  BackButton = new TGlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this);
+  BackButton = new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this);
   BackButton->setGeometry(227, 183, 73, 33);
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
 
@@ -47,12 +47,12 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
 void THighscore::FillTable() {
   Table->clearSelection();
   const QBrush heading = palette().brush(QPalette::Button);
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < brelvox::kLevelCount; ++level) {
     auto* head = new QTableWidgetItem(QString::fromStdString(brelvox::ScoreTable::Heading(level)));
     head->setBackground(heading);
     head->setFlags(Qt::ItemIsEnabled);
     Table->setItem(0, level, head);
-    for (int rank = 1; rank <= 5; ++rank) {
+    for (int rank = 1; rank <= brelvox::kRanks; ++rank) {
       auto* item =
           new QTableWidgetItem(QString::fromStdString(logic_.Scores().CellText(level, rank)));
       item->setFlags(Qt::ItemIsEnabled);

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 class QTableWidget;
-class TGlyphButton;
+class GlyphButton;
 
 namespace brelvox {
 class MainWindowLogic;
@@ -21,7 +21,7 @@ class THighscore : public QDialog {
   void FillTable();
 
   QTableWidget* Table;
-  TGlyphButton* BackButton;
+  GlyphButton* BackButton;
 
  private:
   brelvox::MainWindowLogic& logic_;

@@ -10,7 +10,7 @@
 #include "highscore_window.h"
 #include "ui_fonts.h"
 
-void TInfoPicture::mouseReleaseEvent(QMouseEvent* event) {
+void InfoPicture::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (rect().contains(event->position().toPoint())) emit MouseUp();
 }
@@ -96,10 +96,10 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   Bevel1->setGeometry(14, 25, 97, 117);
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setLineWidth(1);
-  Image1 = new TInfoPicture(this);
+  Image1 = new InfoPicture(this);
   Image1->setGeometry(15, 26, 95, 115);
   Image1->setPixmap(QPixmap(QStringLiteral(":/assets/info_picture.png")));
-  connect(Image1, &TInfoPicture::MouseUp, this, [this] { logic_.InfoPictureMouseUp(); });
+  connect(Image1, &InfoPicture::MouseUp, this, [this] { logic_.InfoPictureMouseUp(); });
 
   Label1 = new QLabel(QStringLiteral("Brelvox"), this);
   QFont title(QStringLiteral("Arial"));
@@ -125,13 +125,13 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   Label5->setWordWrap(true);
   Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  BackButton = new TGlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this);
+  BackButton = new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this);
   BackButton->setGeometry(15, 202, 73, 33);
   connect(BackButton, &QPushButton::clicked, this, [this] { BackButtonClick(); });
-  HowButton = new TGlyphButton(QStringLiteral("glyph_howto"), QStringLiteral("Howto..."), this);
+  HowButton = new GlyphButton(QStringLiteral("glyph_howto"), QStringLiteral("Howto..."), this);
   HowButton->setGeometry(128, 202, 73, 33);
   connect(HowButton, &QPushButton::clicked, this, [this] { HowButtonClick(); });
-  ScoresButton = new TGlyphButton(QStringLiteral("glyph_scores"), QStringLiteral("Scores"), this);
+  ScoresButton = new GlyphButton(QStringLiteral("glyph_scores"), QStringLiteral("Scores"), this);
   ScoresButton->setGeometry(240, 202, 73, 33);
   connect(ScoresButton, &QPushButton::clicked, this, [this] { ScoresButtonClick(); });
 

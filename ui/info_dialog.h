@@ -9,14 +9,14 @@
 class QFrame;
 class QListWidget;
 class THighscore;
-class TGlyphButton;
+class GlyphButton;
 
 namespace brelvox {
 class MainWindowLogic;
 }
 
 // A picture that reports a mouse button released over it.
-class TInfoPicture : public QLabel {
+class InfoPicture : public QLabel {
   Q_OBJECT
 
  public:
@@ -46,15 +46,15 @@ class TInfo : public QDialog {
   static QStringList HelpText();
 
   QFrame* Bevel1;
-  TInfoPicture* Image1;
+  InfoPicture* Image1;
   QLabel* Label1;
   QLabel* Version;
   QLabel* Label2;
   QLabel* Label3;
   QLabel* Label5;
-  TGlyphButton* BackButton;
-  TGlyphButton* HowButton;
-  TGlyphButton* ScoresButton;
+  GlyphButton* BackButton;
+  GlyphButton* HowButton;
+  GlyphButton* ScoresButton;
   QListWidget* ListBox1;
 
  protected:

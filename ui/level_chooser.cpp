@@ -9,7 +9,7 @@
 #include "ui_fonts.h"
 
 // Five lines each, separated by CR: name, size, mines, hints, a remark.
-const char* const TLevelChoose::LevelDescriptions[4] = {
+const char* const TLevelChoose::LevelDescriptions[brelvox::kLevelCount] = {
     "easy:\r8 * 8 size\r12 mines hidden\r4 hints allowed\ranyone can do this one...",
     "standard:\r24 * 16 size\r55 mines hidden\r3 hints allowed\rthe standard challenge",
     "diffcult:\r30 * 16 size\r88 mines hidden\r1 hint allowed\rbe careful with those hints!",
@@ -31,8 +31,8 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   level = new QGroupBox(QStringLiteral("choose a level:"), this);
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);
-  const char* items[4] = {"easy", "standard", "difficult", "hard"};
-  for (int i = 0; i < 4; ++i) {
+  const char* items[brelvox::kLevelCount] = {"easy", "standard", "difficult", "hard"};
+  for (int i = 0; i < brelvox::kLevelCount; ++i) {
     levelItems[i] = new QRadioButton(QString::fromLatin1(items[i]), level);
     levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
     group_->addButton(levelItems[i], i);
@@ -51,11 +51,11 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   description->setWordWrap(false);
   description->setTextFormat(Qt::PlainText);
 
-  Start = new TGlyphButton(QStringLiteral("glyph_start"), QStringLiteral("Start"), this);
+  Start = new GlyphButton(QStringLiteral("glyph_start"), QStringLiteral("Start"), this);
   Start->setGeometry(200, 136, 73, 33);
   Start->setDefault(true);  // Enter starts the selected level
   connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
-  Cancel = new TGlyphButton(QStringLiteral("glyph_cancel"), QStringLiteral("Cancel"), this);
+  Cancel = new GlyphButton(QStringLiteral("glyph_cancel"), QStringLiteral("Cancel"), this);
   Cancel->setGeometry(288, 136, 73, 33);
   connect(Cancel, &QPushButton::clicked, this, [this] { reject(); });
 
@@ -72,14 +72,14 @@ int TLevelChoose::SelectedIndex() const {
 }
 
 void TLevelChoose::SelectIndex(int index) {
-  if (index < 0 || index > 3) return;
+  if (index < 0 || index >= brelvox::kLevelCount) return;
   levelItems[index]->setChecked(true);
   levelClick();
 }
 
 void TLevelChoose::levelClick() {
   const int index = SelectedIndex();
-  if (index < 0 || index > 3) return;
+  if (index < 0 || index >= brelvox::kLevelCount) return;
   // Each CR starts a new line of the label.
   QString text = QString::fromLatin1(LevelDescriptions[index]);
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -4,11 +4,13 @@
 
 #include <QDialog>
 
+#include "game/level_table.h"
+
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
-class TGlyphButton;
+class GlyphButton;
 
 class TLevelChoose : public QDialog {
   Q_OBJECT
@@ -25,14 +27,14 @@ class TLevelChoose : public QDialog {
   int SelectedIndex() const;
   void SelectIndex(int index);
 
-  static const char* const LevelDescriptions[4];
+  static const char* const LevelDescriptions[brelvox::kLevelCount];
 
   QGroupBox* level;
-  QRadioButton* levelItems[4];
+  QRadioButton* levelItems[brelvox::kLevelCount];
   QGroupBox* GroupBox1;
   QLabel* description;
-  TGlyphButton* Start;
-  TGlyphButton* Cancel;
+  GlyphButton* Start;
+  GlyphButton* Cancel;
 
  public slots:
   // The close box and Escape count as Cancel.

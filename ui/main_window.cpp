@@ -19,11 +19,13 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/window_geometry.h"
 #include "bevel_panel.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
 #include "level_chooser.h"
+#include "name_length.h"
 #include "ui_fonts.h"
 #include "vex_digital.h"
 
@@ -40,7 +42,7 @@ QString DisplayText(const std::string& text) {
 TVexDigital* MakeClock(QWidget* parent, int left, const char* caption, const QImage& strip) {
   auto* digits = new TVexDigital(parent);
   digits->setGeometry(left, 4, 41, 25);
-  digits->SetBevelOuter(TBevel::None);
+  digits->SetBevelOuter(Bevel::None);
   digits->SetCaption(QString::fromLatin1(caption));
   digits->SetNumbers(strip);
   digits->SetNumberWidth(16);
@@ -58,7 +60,8 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
       logic_(*this, directory) {
   setWindowTitle(QStringLiteral("Brelvox"));
   setFont(ControlFont());
-  setFixedSize(brelvox::kDesignWidth - kFrameWidth, brelvox::kDesignHeight - kFrameHeight);
+  setFixedSize(brelvox::kDesignWidth - kDecorationWidth,
+               brelvox::kDesignHeight - kDecorationHeight);
   CreateToolbar();
 
   TimeTimer = new QTimer(this);
@@ -76,11 +79,11 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
 TMainWindow::~TMainWindow() = default;
 
 void TMainWindow::CreateToolbar() {
-  Panel1 = new TBevelPanel(this);
-  Panel1->setGeometry(0, 0, width(), kToolbarHeight);
+  Panel1 = new BevelPanel(this);
+  Panel1->setGeometry(0, 0, width(), brelvox::ToolbarHeight);
 
   auto button = [this](const char* glyph, const char* caption, int left) {
-    auto* b = new TGlyphButton(QString::fromLatin1(glyph), QString::fromLatin1(caption), Panel1);
+    auto* b = new GlyphButton(QString::fromLatin1(glyph), QString::fromLatin1(caption), Panel1);
     b->setGeometry(left, 8, 73, 33);
     return b;
   };
@@ -92,28 +95,28 @@ void TMainWindow::CreateToolbar() {
   connect(NewButton, &QPushButton::clicked, this, [this] { logic_.NewButtonClick(); });
   connect(SoundButton, &QPushButton::clicked, this, [this] { logic_.SoundButtonClick(); });
   connect(InfoButton, &QPushButton::clicked, this, [this] { logic_.InfoButtonClick(); });
-  connect(PauseButton, &QPushButton::clicked, this, [this] { logic_.ClickPauseButton(); });
-  connect(HintButton, &QPushButton::clicked, this, [this] { logic_.ClickHintButton(); });
+  connect(PauseButton, &QPushButton::clicked, this, [this] { logic_.PauseButtonClickIfEnabled(); });
+  connect(HintButton, &QPushButton::clicked, this, [this] { logic_.HintButtonClickIfEnabled(); });
 
   DigHint = new TVexDigital(Panel1);
   DigHint->setGeometry(408, 8, 27, 33);
-  DigHint->SetBevelInner(TBevel::Lowered);
-  DigHint->SetBevelOuter(TBevel::None);
+  DigHint->SetBevelInner(Bevel::Lowered);
+  DigHint->SetBevelOuter(Bevel::None);
   DigHint->SetNumbers(QImage(QStringLiteral(":/assets/digits_flip.png")));
   DigHint->SetNumberWidth(20);
 
-  Panel3 = new TBevelPanel(Panel1);
+  Panel3 = new BevelPanel(Panel1);
   Panel3->setGeometry(441, 8, 129, 33);
-  Panel3->SetBevelOuter(TBevel::Lowered);
+  Panel3->SetBevelOuter(Bevel::Lowered);
   Panel3->SetColor(Qt::black);
   const QImage segments(QStringLiteral(":/assets/digits_segment.png"));
   DigH = MakeClock(Panel3, 4, "DigH", segments);
   DigM = MakeClock(Panel3, 44, "DigM", segments);
   DigS = MakeClock(Panel3, 84, "DigS", segments);
 
-  UpButton = new TGlyphButton(QStringLiteral("glyph_up"), QString(), Panel1);
+  UpButton = new GlyphButton(QStringLiteral("glyph_up"), QString(), Panel1);
   UpButton->setGeometry(576, 6, 18, 19);
-  DownButton = new TGlyphButton(QStringLiteral("glyph_down"), QString(), Panel1);
+  DownButton = new GlyphButton(QStringLiteral("glyph_down"), QString(), Panel1);
   DownButton->setGeometry(576, 24, 18, 19);
   connect(UpButton, &QPushButton::clicked, this, [this] { logic_.UpButtonClick(); });
   connect(DownButton, &QPushButton::clicked, this, [this] { logic_.DownButtonClick(); });
@@ -130,7 +133,7 @@ void TMainWindow::SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore*
 void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
   // The cell goes into the board picture, and the window shows it from there.
   const QRect cell = image_.DrawCell(code, col, row);
-  update(cell.translated(0, kToolbarHeight));
+  update(cell.translated(0, brelvox::ToolbarHeight));
 }
 
 void TMainWindow::PaintCoveredBoard(int width, int height) {
@@ -153,7 +156,7 @@ void TMainWindow::RepaintNow() {
 
 void TMainWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, kToolbarHeight, image_.Image());
+  painter.drawImage(0, brelvox::ToolbarHeight, image_.Image());
 }
 
 // ---- Controls ----
@@ -202,21 +205,21 @@ void TMainWindow::SetDisplayVisible(brelvox::Display display, bool visible) {
 }
 
 void TMainWindow::SetCaption(brelvox::CaptionOf control, const std::string& caption) {
-  TGlyphButton* button = control == brelvox::CaptionOf::PauseButton ? PauseButton : SoundButton;
+  GlyphButton* button = control == brelvox::CaptionOf::PauseButton ? PauseButton : SoundButton;
   button->setText(QString::fromStdString(caption));
 }
 
 void TMainWindow::SetWindowWidth(int width) {
-  setFixedWidth(qMax(width - kFrameWidth, 1));
+  setFixedWidth(qMax(width - kDecorationWidth, 1));
 }
 
 void TMainWindow::SetWindowHeight(int height) {
-  setFixedHeight(qMax(height - kFrameHeight, 1));
+  setFixedHeight(qMax(height - kDecorationHeight, 1));
 }
 
 void TMainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Panel1->setGeometry(0, 0, width(), kToolbarHeight);
+  Panel1->setGeometry(0, 0, width(), brelvox::ToolbarHeight);
 }
 
 void TMainWindow::BeginBusyCursor() {
@@ -310,7 +313,7 @@ std::string TMainWindow::AskName() {
   prompt.setLabelText(QStringLiteral("Enter your name:"));
   prompt.setInputMode(QInputDialog::TextInput);
   prompt.setTextValue(QString());
-  if (auto* edit = prompt.findChild<QLineEdit*>()) edit->setMaxLength(255);
+  if (auto* edit = prompt.findChild<QLineEdit*>()) LimitToNameLength(edit);
   if (prompt.exec() != QDialog::Accepted) return {};
   return prompt.textValue().toStdString();
 }

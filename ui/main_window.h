@@ -13,8 +13,8 @@
 
 class QSoundEffect;
 class QTimer;
-class TBevelPanel;
-class TGlyphButton;
+class BevelPanel;
+class GlyphButton;
 class THighscore;
 class TInfo;
 class TLevelChoose;
@@ -33,26 +33,26 @@ class TMainWindow : public QWidget, public brelvox::View {
   void SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore* highscore);
 
   brelvox::MainWindowLogic& Logic() { return logic_; }
-  const TBoardPicture& Image() const { return image_; }
+  const BoardPicture& Image() const { return image_; }
 
-  static constexpr int kToolbarHeight = 49;
-  // Outer window sizes are for a frame this much larger than the client area.
-  static constexpr int kFrameWidth = 6;
-  static constexpr int kFrameHeight = 24;
+  // The logic sets outer window sizes; the window manager's frame and caption
+  // are taken to add this much to the client area.
+  static constexpr int kDecorationWidth = 6;
+  static constexpr int kDecorationHeight = 24;
 
-  TBevelPanel* Panel1;
-  TGlyphButton* NewButton;
-  TGlyphButton* SoundButton;
-  TGlyphButton* InfoButton;
-  TGlyphButton* PauseButton;
-  TGlyphButton* HintButton;
+  BevelPanel* Panel1;
+  GlyphButton* NewButton;
+  GlyphButton* SoundButton;
+  GlyphButton* InfoButton;
+  GlyphButton* PauseButton;
+  GlyphButton* HintButton;
   TVexDigital* DigHint;
-  TBevelPanel* Panel3;
+  BevelPanel* Panel3;
   TVexDigital* DigH;
   TVexDigital* DigM;
   TVexDigital* DigS;
-  TGlyphButton* UpButton;
-  TGlyphButton* DownButton;
+  GlyphButton* UpButton;
+  GlyphButton* DownButton;
   QTimer* TimeTimer;
   QTimer* Animator;
 
@@ -90,7 +90,7 @@ class TMainWindow : public QWidget, public brelvox::View {
   void CreateToolbar();
   TVexDigital* Display(brelvox::Display display) const;
 
-  TBoardPicture image_;
+  BoardPicture image_;
   QSoundEffect* player_ = nullptr;
   TLevelChoose* levelChoose_ = nullptr;
   TInfo* info_ = nullptr;

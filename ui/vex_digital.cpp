@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cstdio>
 
-TVexDigital::TVexDigital(QWidget* parent) : TBevelPanel(parent) {
+TVexDigital::TVexDigital(QWidget* parent) : BevelPanel(parent) {
   SetColor(Qt::black);
 }
 
@@ -60,8 +60,8 @@ void TVexDigital::Reformat() {
 }
 
 TVexDigital::Insets TVexDigital::GetInsets() const {
-  const int inset = (BevelInner() != TBevel::None ? BevelWidth() : 0) +
-                    (BevelOuter() != TBevel::None ? BevelWidth() : 0) + BorderWidth() + margin_;
+  const int inset = (BevelInner() != Bevel::None ? BevelWidth() : 0) +
+                    (BevelOuter() != Bevel::None ? BevelWidth() : 0) + BorderWidth() + margin_;
   return {inset, width() - inset, inset};
 }
 
@@ -72,7 +72,7 @@ void TVexDigital::AdjustHeight() {
 }
 
 void TVexDigital::resizeEvent(QResizeEvent* event) {
-  TBevelPanel::resizeEvent(event);
+  BevelPanel::resizeEvent(event);
   AdjustHeight();
 }
 

@@ -9,7 +9,7 @@
 
 #include "bevel_panel.h"
 
-class TVexDigital : public TBevelPanel {
+class TVexDigital : public BevelPanel {
   Q_OBJECT
   // The published properties, in the order a stored description sets them.
   Q_PROPERTY(QImage Numbers READ Numbers WRITE SetNumbers)

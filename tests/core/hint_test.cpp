@@ -17,14 +17,14 @@ using test::MakeGame;
 using Events = std::vector<std::string>;
 
 void Ticks(GameState& s, test::RecordingHost& host, int n) {
-  for (int i = 0; i < n; ++i) AnimatorTimer(s, host);
+  for (int i = 0; i < n; ++i) StepHintAnimation(s, host);
 }
 
 TEST(GiveHint, MissedMineIsChargedFlashedAndMarkedAtTheEnd) {
   GameState s = MakeGame({"*..", "...", "..."}, {".10", "110", "000"});
   s.HintsLeft = 3;
   test::RecordingHost host;
-  HintButtonClick(s, host);
+  RunHintCommand(s, host);
   EXPECT_EQ(host.events, (Events{"cue Hint.wav", "hints 2"}));
   EXPECT_EQ(s.AnimSteps, 10);
   EXPECT_EQ(s.board.at(ShownLayer, 0, 0), cellCovered);  // the move waits for the animation
@@ -45,7 +45,7 @@ TEST(GiveHint, WrongMarkReportedSafeLosesItsMarkAndEndsUncovered) {
   GameState s = MakeGame({"*..", "...", "..."}, {"F1.", "11.", "..F"});
   s.HintsLeft = 1;
   test::RecordingHost host;
-  HintButtonClick(s, host);
+  RunHintCommand(s, host);
   // The last qualifying cell in column-major order is the wrong mark (2,2).
   EXPECT_EQ(s.AnimCol, 2);
   EXPECT_EQ(s.AnimRow, 2);
@@ -64,9 +64,9 @@ TEST(GiveHint, MessageComesOnceWhenTheAllowanceIsFirstExceeded) {
   GameState s = MakeGame({"*..", "...", "..."}, {".10", "110", "000"});
   s.HintsLeft = 1;
   test::RecordingHost host;
-  HintButtonClick(s, host);
-  HintButtonClick(s, host);
-  HintButtonClick(s, host);
+  RunHintCommand(s, host);
+  RunHintCommand(s, host);
+  RunHintCommand(s, host);
   EXPECT_EQ(host.events,
             (Events{"cue Hint.wav", "hints 0", "cue Hint.wav", "too many hints", "cue Hint.wav"}));
   EXPECT_EQ(s.HintsLeft, -2);
@@ -81,7 +81,7 @@ TEST(GiveHint, LastMineMarkedByTheAnimationWinsTheGame) {
   s.HintsLeft = 0;
   s.CurrentLevel = 1;
   test::RecordingHost host;
-  HintButtonClick(s, host);
+  RunHintCommand(s, host);
   EXPECT_EQ(s.HintsLeft, -1);
   host.events.clear();
   Ticks(s, host, 10);
@@ -95,7 +95,7 @@ TEST(ForcedMove, NoCandidateMeansOnlyTheCue) {
   GameState s = MakeGame({"...**", "...**", "....."}, {"oooF.", "oooFF", "ooooo"});
   test::RecordingHost host;
   const std::string before = LayerText(s, ShownLayer);
-  HintButtonClick(s, host);
+  RunHintCommand(s, host);
   EXPECT_EQ(host.events, (Events{"cue HintOK.wav"}));
   EXPECT_EQ(LayerText(s, ShownLayer), before);
   EXPECT_EQ(s.GameOver, 0);
@@ -106,7 +106,7 @@ TEST(ForcedMove, FallbackClicksTheLastCandidateThenSearchesAgain) {
   // last candidate, after which the first one deduces the left mine.
   GameState s = MakeGame({"*..*"});
   test::RecordingHost host;
-  HintButtonClick(s, host);
+  RunHintCommand(s, host);
   EXPECT_EQ(host.events, (Events{"cue HintOK.wav", "draw 1 2 0", "draw 1 1 0"}));
   EXPECT_EQ(s.HintsLeft, 0);
 }
@@ -120,7 +120,7 @@ TEST(ForcedMove, CandidateListHoldsZeroCellsTwice) {
   for (int c = 0; c < s.Cols; ++c) {
     for (int r = 0; r < s.Rows; ++r) {
       if (s.board.at(ShownLayer, c, r) != cellCovered) continue;
-      if (s.board.at(ContentLayer, c, r) <= 8) ++free;
+      if (IsNumber(s.board.at(ContentLayer, c, r))) ++free;
       if (s.board.at(ContentLayer, c, r) == 0) ++zeros;
     }
   }
@@ -133,7 +133,7 @@ TEST(ForcedMove, CandidateListHoldsZeroCellsTwice) {
 // clicks at least once when it can, and stops only when the finder can go on
 // or nothing is left to click.
 TEST(ForcedMove, PropertiesHoldOverRandomGames) {
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
       GameState s;
       s.CellSizes = {64, 31, 25, 21};
@@ -159,12 +159,12 @@ TEST(ForcedMove, PropertiesHoldOverRandomGames) {
         ASSERT_FALSE(host.events.empty());
         int col = 0;
         int row = 0;
-        std::uint8_t found = FindSafeMove(s, ShownLayer, col, row);
+        SafeMove found = FindSafeMove(s, ShownLayer, col, row);
         bool anyCovered = false;
         for (int c = 0; c < s.Cols; ++c) {
           for (int r = 0; r < s.Rows; ++r) {
-            anyCovered |=
-                s.board.at(ShownLayer, c, r) == cellCovered && s.board.at(ContentLayer, c, r) <= 8;
+            anyCovered |= s.board.at(ShownLayer, c, r) == cellCovered &&
+                          IsNumber(s.board.at(ContentLayer, c, r));
           }
         }
         ASSERT_TRUE(found != moveNone || !anyCovered);

@@ -41,7 +41,7 @@ TEST(PlaceMines, KnownSeedGivesKnownLayout) {
 }
 
 TEST(PlaceMines, EveryLevelHasItsMinesAndTrueCounts) {
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     for (std::uint32_t seed : {0u, 1u, 77u, 123456789u, 0xFFFFFFFFu}) {
       GameState s = Fresh();
       s.RandomState = seed;

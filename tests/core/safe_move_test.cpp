@@ -9,7 +9,7 @@ namespace {
 using test::MakeGame;
 
 struct Found {
-  std::uint8_t result;
+  SafeMove result;
   int col;
   int row;
 };
@@ -17,7 +17,7 @@ struct Found {
 Found Find(const GameState& s, int layer = ShownLayer) {
   int col = -7;
   int row = -7;
-  const std::uint8_t result = FindSafeMove(s, layer, col, row);
+  const SafeMove result = FindSafeMove(s, layer, col, row);
   return {result, col, row};
 }
 

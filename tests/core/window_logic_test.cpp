@@ -19,8 +19,8 @@ TEST(StartUp, NoGameYetAndTheBoardIgnoresTheMouse) {
   Session s(dir.path());
   EXPECT_EQ(s.Take(), "enabled PauseButton 0\nenabled HintButton 0\nenabled TimeTimer 0\n");
   s.logic().FormMouseDown(kLeftButton, kLeftButton, 10, 100);
-  s.logic().ClickPauseButton();
-  s.logic().ClickHintButton();
+  s.logic().PauseButtonClickIfEnabled();
+  s.logic().HintButtonClickIfEnabled();
   s.logic().TimeTimerTimer();
   s.logic().UpButtonClick();
   s.logic().DownButtonClick();
@@ -48,7 +48,7 @@ TEST(NewCommand, CancelDuringAPausedGameResumesIt) {
   Session s(dir.path());
   s.answers.level = 1;
   s.logic().NewButtonClick();
-  s.logic().ClickPauseButton();
+  s.logic().PauseButtonClickIfEnabled();
   ASSERT_EQ(s.logic().State().Paused, 1);
   s.Take();
   s.answers.level = -1;
@@ -83,9 +83,9 @@ TEST(Pause, BlinksTheClockHidesTheBoardAndResumes) {
   s.answers.level = 3;
   s.logic().NewButtonClick();
   s.Take();
-  s.logic().ClickPauseButton();
+  s.logic().PauseButtonClickIfEnabled();
   EXPECT_EQ(s.Take(), "interval 300\ncaption PauseButton Play\nenabled HintButton 0\nheight 74\n");
-  s.logic().ClickHintButton();  // disabled while paused
+  s.logic().HintButtonClickIfEnabled();  // disabled while paused
   s.logic().FormMouseDown(kLeftButton, kLeftButton, 5, 60);
   s.logic().TimeTimerTimer();
   EXPECT_EQ(s.Take(), "visible DigS 0\nvisible DigM 0\nvisible DigH 0\n");
@@ -93,13 +93,13 @@ TEST(Pause, BlinksTheClockHidesTheBoardAndResumes) {
   s.logic().TimeTimerTimer();
   EXPECT_EQ(s.logic().State().BlinkPhase, 0);
   s.Take();
-  s.logic().ClickPauseButton();
+  s.logic().PauseButtonClickIfEnabled();
   EXPECT_EQ(s.Take(),
             "interval 1000\nvisible DigS 1\nvisible DigM 1\nvisible DigH 1\n"
             "caption PauseButton Pause\nenabled HintButton 1\nheight 580\n");
   EXPECT_EQ(s.logic().State().Elapsed, 0);
   // The phase carries over: the next pause keeps the digits one tick longer.
-  s.logic().ClickPauseButton();
+  s.logic().PauseButtonClickIfEnabled();
   s.Take();
   s.logic().TimeTimerTimer();
   EXPECT_EQ(s.Take(), "");
@@ -115,7 +115,7 @@ TEST(InfoCommand, PausesAroundTheDialogAndLeavesTheGameRunning) {
             "interval 1000\ncaption PauseButton Pause\n");
   s.answers.level = 0;
   s.logic().NewButtonClick();
-  s.logic().ClickPauseButton();
+  s.logic().PauseButtonClickIfEnabled();
   s.Take();
   s.logic().InfoButtonClick();
   EXPECT_EQ(s.Take(),
@@ -156,7 +156,7 @@ TEST(Mouse, ToolbarPressesAndUncoveredCellsAreIgnored) {
   s.logic().FormMouseDown(kLeftButton, kLeftButton, 8 * 64 + 5, 60);  // beyond the board
   for (int c = 0; c < st.Cols; ++c) {
     for (int r = 0; r < st.Rows; ++r) {
-      if (st.board.at(ShownLayer, c, r) <= 8) {
+      if (IsNumber(st.board.at(ShownLayer, c, r))) {
         s.Press(kRightButton, kRightButton, c, r);
         s.Press(kLeftButton, kLeftButton, c, r);
       }
@@ -213,11 +213,11 @@ TEST(SizeButtons, RespectLimitsTheScreenAndTheCurrentLevelOnly) {
   for (int i = 0; i < 100; ++i) s.logic().UpButtonClick();
   EXPECT_EQ(s.logic().State().CellSize, 75);
   // Paused: the width follows at once, the height on resume.
-  s.logic().ClickPauseButton();
+  s.logic().PauseButtonClickIfEnabled();
   s.Take();
   s.logic().DownButtonClick();
   EXPECT_TRUE(Contains(s.Take(), "width 2229\nbitmap 2220 1776\n"));
-  s.logic().ClickPauseButton();
+  s.logic().PauseButtonClickIfEnabled();
   EXPECT_TRUE(Contains(s.Take(), "height 1852\n"));
 }
 

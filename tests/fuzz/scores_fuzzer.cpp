@@ -40,7 +40,7 @@ void CheckRoundTrip(const ScoreTable& table) {
 ScoreTable TableFromTypedNames(std::string_view bytes) {
   ScoreTable table;
   const std::size_t piece = bytes.size() / 20;
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < brelvox::kLevelCount; ++level) {
     for (int rank = 0; rank < brelvox::kRanks; ++rank) {
       const std::string typed(bytes.substr((level * brelvox::kRanks + rank) * piece, piece));
       const std::string name = brelvox::CleanName(typed);

@@ -45,11 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Whatever the program holds, what it writes reads back clamped.
   if (size >= 16) {
-    std::array<std::int32_t, 4> raw;
+    std::array<std::int32_t, brelvox::kLevelCount> raw;
     std::memcpy(raw.data(), data, 16);
     const auto back = ParseDisplaySizes(SplitLines(FormatDisplaySizes(raw)));
     Check(back.has_value(), "a written settings file does not read back");
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < brelvox::kLevelCount; ++i) {
       Check((*back)[i] == std::clamp(raw[i], MinCellSize, MaxCellSize),
             "round trip changed a size");
     }

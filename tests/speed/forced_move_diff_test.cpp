@@ -33,11 +33,12 @@ bool SameFind(const GameState& s, int layer) {
   int slowRow = -7;
   int fastCol = -7;
   int fastRow = -7;
-  const std::uint8_t slow = FindSafeMoveReference(s, layer, slowCol, slowRow);
-  const std::uint8_t fast = FindSafeMove(s, layer, fastCol, fastRow);
+  const SafeMove slow = FindSafeMoveReference(s, layer, slowCol, slowRow);
+  const SafeMove fast = FindSafeMove(s, layer, fastCol, fastRow);
   const bool same = slow == fast && slowCol == fastCol && slowRow == fastRow;
-  EXPECT_TRUE(same) << "layer " << layer << ": " << int{slow} << " at " << slowCol << "," << slowRow
-                    << " vs " << int{fast} << " at " << fastCol << "," << fastRow << ", position:\n"
+  EXPECT_TRUE(same) << "layer " << layer << ": " << static_cast<int>(slow) << " at " << slowCol
+                    << "," << slowRow << " vs " << static_cast<int>(fast) << " at " << fastCol
+                    << "," << fastRow << ", position:\n"
                     << play::PositionText(s);
   return same;
 }
@@ -147,7 +148,7 @@ TEST(ForcedMoveSearch, PositionsFromPlayMatchThePlainSearch) {
   std::mt19937 rng(20261208);
   play::QuietHost host;
   for (std::uint32_t game = 0; compared < wanted; ++game) {
-    const int level = static_cast<int>(game % 4);
+    const int level = static_cast<int>(game % kLevelCount);
     GameState s = play::FreshBoard(level, game * 2654435761u + 17);
     for (int hint = 0; !s.GameOver && compared < wanted; ++hint) {
       ASSERT_TRUE(SameForcedMove(s));
@@ -180,7 +181,7 @@ TEST(ForcedMoveSearch, CrowdedBoardsAndStaleCellsMatchThePlainSearch) {
   play::QuietHost host;
   int mostClicks = 0;
   for (int game = 0; game < 400; ++game) {
-    const int level = game % 4;
+    const int level = game % kLevelCount;
     GameState s = play::FreshBoard(3, static_cast<std::uint32_t>(game) * 7919u + 3);
     MakeForcedMove(s, host);  // a larger game first, partly played
     play::MakeSafeMoves(s, host);

@@ -43,7 +43,7 @@ TEST(Solver, AllocatesNothing) {
   // Openings, the positions of a played game and the kept hard ones.
   std::vector<GameState> positions;
   play::QuietHost host;
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     GameState s = play::FreshBoard(level, 777u + static_cast<std::uint32_t>(level));
     positions.push_back(s);
     for (int hint = 0; hint < 400 && !s.GameOver; ++hint) {
@@ -68,8 +68,8 @@ TEST(Solver, AllocatesNothing) {
     FindSafeMove(positions[i], ShownLayer, col, row);
     MakeForcedMove(positions[i], host);
     GiveHint(positions[count + i], host);
-    HintButtonClick(positions[2 * count + i], host);
-    for (int tick = 0; tick < 10; ++tick) AnimatorTimer(positions[2 * count + i], host);
+    RunHintCommand(positions[2 * count + i], host);
+    for (int tick = 0; tick < 10; ++tick) StepHintAnimation(positions[2 * count + i], host);
   }
   EXPECT_EQ(allocations - before, 0);
 

@@ -31,7 +31,7 @@ QRgb Pixel(const QImage& image, int x, int y) {
 }
 
 // Draws one cell at (1, 1) of a 3 x 3 picture.
-QImage DrawOne(TBoardPicture& picture, int code, int size) {
+QImage DrawOne(BoardPicture& picture, int code, int size) {
   picture.FitNumberFont(size);
   picture.Resize(3 * size, 3 * size);
   picture.DrawCell(static_cast<std::uint8_t>(code), 1, 1);
@@ -49,7 +49,7 @@ TEST_P(CellTest, FrameFaceAndNothingOutsideTheCell) {
   const int size = GetParam();
   for (int code = 0; code <= 12; ++code) {
     SCOPED_TRACE(testing::Message() << "code " << code << " size " << size);
-    TBoardPicture picture;
+    BoardPicture picture;
     const QImage image = DrawOne(picture, code, size);
     const int x = size, y = size, last = size - 1;
     const QRgb light = Raised(code) ? kWhite : kGrey;
@@ -95,7 +95,7 @@ TEST_P(CellTest, PicturesAreCentredOpaqueAndInsideTheFace) {
   for (const Case& c :
        {Case{10, "BMP0_0", "BMP0_1"}, Case{11, "BMP1_0", "BMP1_1"}, Case{12, "BMP2_0", "BMP2_1"}}) {
     SCOPED_TRACE(testing::Message() << "code " << c.code << " size " << size);
-    TBoardPicture picture;
+    BoardPicture picture;
     const QImage image = DrawOne(picture, c.code, size);
     const QImage expected = Asset(large ? c.large : c.small);
     ASSERT_FALSE(expected.isNull());
@@ -121,7 +121,7 @@ TEST_P(CellTest, NumbersInTheirColourWithoutABox) {
                            0x008080, 0x800080, 0xFF00FF, 0xFFFFFF};
   for (int code = 1; code <= 8; ++code) {
     SCOPED_TRACE(testing::Message() << "code " << code << " size " << size);
-    TBoardPicture picture;
+    BoardPicture picture;
     const QImage image = DrawOne(picture, code, size);
     // Ink: nearer the number's colour than the face (small digits are all
     // smoothed edge). Everything else must be the face: the text box is opaque
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, CellTest, ::testing::Values(18, 34, 35, 75));
 TEST(NumberFontTest, LargestSizeWhoseOneIsLowerThanTheFace) {
   for (int size : {18, 21, 25, 31, 34, 35, 64, 75}) {
     SCOPED_TRACE(size);
-    TBoardPicture picture;
+    BoardPicture picture;
     picture.Resize(size, size);
     picture.FitNumberFont(size);
     QFont font = picture.NumberFont();
@@ -160,13 +160,13 @@ TEST(NumberFontTest, LargestSizeWhoseOneIsLowerThanTheFace) {
     }
     EXPECT_EQ(picture.NumberFont().family(), QStringLiteral("Times New Roman"));
   }
-  TBoardPicture tiny;
+  BoardPicture tiny;
   tiny.FitNumberFont(3);
   EXPECT_EQ(tiny.NumberFont().pointSize(), 1);
 }
 
 TEST(NumberFontTest, PictureSetSwitchesAt35) {
-  TBoardPicture picture;
+  BoardPicture picture;
   picture.FitNumberFont(34);
   EXPECT_EQ(picture.MinePicture().size(), Asset("BMP1_0").size());
   EXPECT_EQ(picture.MarkPicture().size(), Asset("BMP0_0").size());
@@ -179,7 +179,7 @@ TEST(NumberFontTest, PictureSetSwitchesAt35) {
 
 TEST(CoveredBoardTest, EqualsCoveredCellsButForTwoPixels) {
   const int size = 18, cols = 4, rows = 3;
-  TBoardPicture covered, cells;
+  BoardPicture covered, cells;
   covered.FitNumberFont(size);
   cells.FitNumberFont(size);
   covered.Resize(cols * size, rows * size);
@@ -207,7 +207,7 @@ TEST(CoveredBoardTest, EqualsCoveredCellsButForTwoPixels) {
 }
 
 TEST(CoveredBoardTest, NothingHappensWithoutACellSize) {
-  TBoardPicture picture;
+  BoardPicture picture;
   picture.Resize(10, 10);
   picture.DrawCoveredBoard(1, 1);
   picture.DrawCell(9, 0, 0);

@@ -30,7 +30,7 @@ QRgb At(const QImage& image, int x, int y) {
 // The clock displays: 41 x 25, no bevels, 16-pixel glyphs, two digits.
 void MakeClock(TVexDigital& digits) {
   digits.setGeometry(0, 0, 41, 25);
-  digits.SetBevelOuter(TBevel::None);
+  digits.SetBevelOuter(Bevel::None);
   digits.SetNumbers(Strip(16, 21));
   digits.SetNumberWidth(16);
   digits.SetAutoSize(false);
@@ -40,8 +40,8 @@ void MakeClock(TVexDigital& digits) {
 // The hint counter: 27 x 33, lowered inner bevel only, 20-pixel glyphs.
 void MakeHintCounter(TVexDigital& digits) {
   digits.setGeometry(0, 0, 27, 33);
-  digits.SetBevelInner(TBevel::Lowered);
-  digits.SetBevelOuter(TBevel::None);
+  digits.SetBevelInner(Bevel::Lowered);
+  digits.SetBevelOuter(Bevel::None);
   digits.SetNumbers(Strip(20, 27));
   digits.SetNumberWidth(20);
 }
@@ -154,7 +154,7 @@ TEST(VexDigitalTest, FirstValueIsAlwaysFormatted) {
 TEST(VexDigitalTest, MinusUsesTheEleventhGlyph) {
   TVexDigital digits;
   digits.setGeometry(0, 0, 41, 25);
-  digits.SetBevelOuter(TBevel::None);
+  digits.SetBevelOuter(Bevel::None);
   digits.SetNumbers(Strip(16, 21, 11));
   digits.SetNumberWidth(16);
   digits.SetAutoSize(false);
@@ -167,7 +167,7 @@ TEST(VexDigitalTest, MinusUsesTheEleventhGlyph) {
 TEST(VexDigitalTest, AutoSizeAndStripWidth) {
   TVexDigital digits;
   digits.show();  // hidden widgets hear of a resize only when shown
-  digits.SetBevelOuter(TBevel::None);
+  digits.SetBevelOuter(Bevel::None);
   digits.SetNumbers(Strip(16, 21).copy(0, 0, 165, 21));
   EXPECT_EQ(digits.NumberWidth(), 16);
   EXPECT_EQ(digits.height(), 25);  // 21 + 2 * margin
