@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "command_line.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
 #include "level_chooser.h"
@@ -10,6 +11,7 @@
 #include "quit_signals.h"
 
 int main(int argc, char** argv) {
+  if (const auto code = HandleCommandLine(argc, argv)) return *code;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brelvox"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.brelvox.Brelvox"));
