@@ -26,6 +26,13 @@ int main(int argc, char** argv) {
   THighscore highscore(mainWindow.Logic());
   info.SetHighscore(&highscore);
   mainWindow.SetDialogs(&levelChoose, &info, &highscore);
+#ifdef BRELVOX_TEST_SEED
+  // Only in the build that tests drive: a seed from the environment, so a
+  // test knows where the mines go. The program players run has no such way.
+  bool seeded = false;
+  const uint seed = qEnvironmentVariable("BRELVOX_TEST_SEED").toUInt(&seeded);
+  if (seeded) mainWindow.Logic().MutableState().RandomState = seed;
+#endif
 
   QuitSignals quitSignals(&mainWindow);
   mainWindow.show();

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -19,11 +20,14 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "accessible.h"
 #include "app/window_geometry.h"
 #include "bevel_panel.h"
+#include "board_area.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
+#include "keyboard_control.h"
 #include "level_chooser.h"
 #include "name_length.h"
 #include "ui_fonts.h"
@@ -63,6 +67,7 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
   setFixedSize(brelvox::kDesignWidth - kDecorationWidth,
                brelvox::kDesignHeight - kDecorationHeight);
   CreateToolbar();
+  CreateKeyboard();
 
   TimeTimer = new QTimer(this);
   TimeTimer->setInterval(1000);
@@ -122,6 +127,37 @@ void TMainWindow::CreateToolbar() {
   connect(DownButton, &QPushButton::clicked, this, [this] { logic_.DownButtonClick(); });
 }
 
+void TMainWindow::CreateKeyboard() {
+  InstallAccessibility();
+  keyboard_ = new KeyboardControl(
+      *this, logic_,
+      {NewButton, SoundButton, InfoButton, PauseButton, HintButton, UpButton, DownButton},
+      brelvox::ToolbarHeight);
+  boardArea_ = new BoardArea(logic_.State(), *keyboard_, this);
+  boardArea_->setGeometry(0, brelvox::ToolbarHeight, width(),
+                          qMax(0, height() - brelvox::ToolbarHeight));
+  boardArea_->setFocus();
+
+  Panel3->setObjectName(QStringLiteral("Panel3"));
+  DigH->setObjectName(QStringLiteral("DigH"));
+  DigM->setObjectName(QStringLiteral("DigM"));
+  DigS->setObjectName(QStringLiteral("DigS"));
+  DigHint->setAccessibleName(tr("Hints left"));
+  DigHint->setAccessibleDescription(tr("Hints you may still take without losing your score"));
+  Panel3->setAccessibleName(tr("Time"));
+  Panel3->setAccessibleDescription(tr("Time played, hours:minutes:seconds"));
+  UpButton->setAccessibleName(tr("Bigger cells"));
+  UpButton->setAccessibleDescription(tr("Makes the cells of this level bigger (Ctrl+Plus)"));
+  DownButton->setAccessibleName(tr("Smaller cells"));
+  DownButton->setAccessibleDescription(tr("Makes the cells of this level smaller (Ctrl+Minus)"));
+  NewButton->setAccessibleDescription(tr("Chooses a level and starts a new game (Ctrl+N)"));
+  SoundButton->setAccessibleDescription(tr("Switches the sound cues off or on (S)"));
+  InfoButton->setAccessibleDescription(tr("Shows the help and the best times (F1)"));
+  PauseButton->setAccessibleDescription(tr("Hides the board and stops the clock (P)"));
+  HintButton->setAccessibleDescription(
+      tr("Makes a safe move for you; the counter beside it shows the hints left (H)"));
+}
+
 void TMainWindow::SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore* highscore) {
   levelChoose_ = levelChoose;
   info_ = info;
@@ -134,12 +170,15 @@ void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
   // The cell goes into the board picture, and the window shows it from there.
   const QRect cell = image_.DrawCell(code, col, row);
   update(cell.translated(0, brelvox::ToolbarHeight));
+  boardArea_->CellChanged(col, row);
 }
 
 void TMainWindow::PaintCoveredBoard(int width, int height) {
   image_.Resize(width, height);
   const int size = image_.CellSize();
   if (size > 0) image_.DrawCoveredBoard(width / size, height / size);
+  keyboard_->NewBoard();
+  boardArea_->BoardChanged();
 }
 
 void TMainWindow::ResizeBoardPicture(int width, int height) {
@@ -157,6 +196,7 @@ void TMainWindow::RepaintNow() {
 void TMainWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, brelvox::ToolbarHeight, image_.Image());
+  keyboard_->PaintCursor(painter);  // on the window only, never into the picture
 }
 
 // ---- Controls ----
@@ -198,6 +238,7 @@ TVexDigital* TMainWindow::Display(brelvox::Display display) const {
 
 void TMainWindow::SetDisplayValue(brelvox::Display display, std::int32_t value) {
   Display(display)->SetValue(value);
+  CounterAccessible::ValueChanged(display == brelvox::Display::DigHint ? DigHint : Panel3);
 }
 
 void TMainWindow::SetDisplayVisible(brelvox::Display display, bool visible) {
@@ -220,6 +261,13 @@ void TMainWindow::SetWindowHeight(int height) {
 void TMainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Panel1->setGeometry(0, 0, width(), brelvox::ToolbarHeight);
+  if (boardArea_)
+    boardArea_->setGeometry(0, brelvox::ToolbarHeight, width(),
+                            qMax(0, height() - brelvox::ToolbarHeight));
+}
+
+void TMainWindow::keyPressEvent(QKeyEvent* event) {
+  if (!keyboard_->KeyPress(*event)) QWidget::keyPressEvent(event);
 }
 
 void TMainWindow::BeginBusyCursor() {
@@ -293,6 +341,7 @@ void TMainWindow::mousePressEvent(QMouseEvent* event) {
   if (down & Qt::RightButton) held |= brelvox::kRightButton;
   if (down & Qt::MiddleButton) held |= brelvox::kMiddleButton;
   const QPoint at = event->position().toPoint();
+  if (at.y() >= brelvox::ToolbarHeight) keyboard_->MousePressedOnBoard();
   logic_.FormMouseDown(button, held, at.x(), at.y());
 }
 

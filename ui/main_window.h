@@ -11,6 +11,8 @@
 #include "app/view.h"
 #include "board_picture.h"
 
+class BoardArea;
+class KeyboardControl;
 class QSoundEffect;
 class QTimer;
 class BevelPanel;
@@ -34,6 +36,7 @@ class TMainWindow : public QWidget, public brelvox::View {
 
   brelvox::MainWindowLogic& Logic() { return logic_; }
   const BoardPicture& Image() const { return image_; }
+  const KeyboardControl& Keyboard() const { return *keyboard_; }
 
   // The logic sets outer window sizes; the window manager's frame and caption
   // are taken to add this much to the client area.
@@ -85,9 +88,11 @@ class TMainWindow : public QWidget, public brelvox::View {
   void mousePressEvent(QMouseEvent* event) override;  // moves on the board
   void closeEvent(QCloseEvent* event) override;       // saves the settings
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;  // shortcuts and the board cursor
 
  private:
   void CreateToolbar();
+  void CreateKeyboard();
   TVexDigital* Display(brelvox::Display display) const;
 
   BoardPicture image_;
@@ -96,4 +101,6 @@ class TMainWindow : public QWidget, public brelvox::View {
   TInfo* info_ = nullptr;
   THighscore* highscore_ = nullptr;
   brelvox::MainWindowLogic logic_;
+  KeyboardControl* keyboard_ = nullptr;
+  BoardArea* boardArea_ = nullptr;
 };

@@ -1,0 +1,100 @@
+#!/bin/bash
+# Plays an easy game with the keyboard alone on a private X server: New and
+# the level chooser by keys, then the board cursor over every cell, to a win
+# (every mine marked, every other cell uncovered, the name typed into the
+# prompt) or to a loss (a mine uncovered, after which Pause does nothing).
+# The mines are known from the driver given the same seed.
+#
+#   keyboard_e2e.sh win|lose PATH/TO/brelvox-seeded PATH/TO/brelvox-sim
+set -u
+ending=${1:?usage: keyboard_e2e.sh win|lose PROGRAM SIM}
+program=$(realpath "${2:?}")
+sim=$(realpath "${3:?}")
+seed=20261208
+
+. "$(dirname "$0")/x_session.sh"
+
+# Where the mines lie: the content layer after New at the easy level.
+mkdir -p "$scratch/sim"
+mines=$(cd "$scratch/sim" && printf 'seed %s\nnew 0\ndump\n' "$seed" | "$sim" |
+  awk '$1 == "content" { print $3 }')
+[ "$(echo "$mines" | wc -l)" = 8 ] || die "the driver gave no easy board"
+
+BRELVOX_TEST_SEED=$seed start_program "$program"
+expect_size "$main" 603x49 "at start"
+xdotool windowfocus --sync "$main"
+keys() { xdotool key --delay 20 "$@"; }
+
+# New by Ctrl+N; the chooser opens on "easy" and Enter starts it.
+keys ctrl+n
+chooser=$(window_named "choose a level") || die "Ctrl+N opened no level chooser"
+xdotool windowfocus --sync "$chooser"
+keys Return
+expect_size "$main" 603x564 "easy game"
+xdotool windowfocus --sync "$main"
+
+# A key for every cell, row by row from the top-left corner: the first
+# arrow shows the cursor, Page Up and Home take it to (0, 0).
+moves=(Left Prior Home)
+target_mine=
+for row in $(seq 0 7); do
+  line=$(echo "$mines" | sed -n "$((row + 1))p")
+  for col in $(seq 0 7); do
+    if [ "${line:$col:1}" = "*" ]; then
+      if [ "$ending" = lose ]; then
+        target_mine="$col $row"
+        break 2
+      fi
+      moves+=(f)
+    else
+      moves+=(space)
+    fi
+    [ "$col" -lt 7 ] && moves+=(Right)
+  done
+  moves+=(Down Home)
+done
+
+if [ "$ending" = win ]; then
+  keys "${moves[@]}"
+  prompt=$(window_named "New highscore!") || die "no name prompt after the last key"
+  xdotool windowfocus --sync "$prompt"
+  keys K e y s Return
+  table=$(window_named Highscore) || die "no high-score table after the name"
+  xdotool windowfocus --sync "$table"
+  keys Escape
+  for _ in $(seq 30); do
+    xdotool search --name '^Highscore$' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  grep -q "^Keys *$" "$scratch/work/Brelvox.hi" ||
+    fail "the name typed is not in Brelvox.hi: $(head -c 300 "$scratch/work/Brelvox.hi")"
+else
+  [ -n "$target_mine" ] || die "no mine on the board"
+  # Up to the first mine: pause and resume work by P while the game runs.
+  keys "${moves[@]}"
+  keys p
+  expect_size "$main" 603x50 "paused by P"
+  keys p
+  expect_size "$main" 603x564 "resumed by P"
+  xdotool windowfocus --sync "$main"
+  keys space
+  sleep 0.3
+  # Lost: Pause is disabled, so P changes nothing.
+  keys p
+  sleep 0.3
+  expect_size "$main" 603x564 "P after the loss"
+  [ -e "$scratch/work/Brelvox.hi" ] && fail "a lost game wrote the score file"
+fi
+
+# Ctrl+Q closes the game, which writes the settings file.
+xdotool windowfocus --sync "$main" 2>/dev/null
+keys ctrl+q
+for _ in $(seq 50); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "Ctrl+Q did not close the game"
+[ -s "$scratch/work/Brelvox.ini" ] || fail "no settings file after Ctrl+Q"
+
+[ "$failures" = 0 ] || { cat "$scratch/program.log"; exit 1; }
+echo "PASS: won or lost ($ending) by keys alone"

@@ -1,0 +1,93 @@
+# Sourced by the end-to-end tests: a private X server in a scratch folder,
+# and the window helpers they share. Sets `scratch`, DISPLAY and the
+# functions below; exits 77 (skipped) when the X tools are missing.
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+scratch=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  [ -n "${extra_cleanup:-}" ] && eval "$extra_cleanup"
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+die() {
+  echo "FAIL: $*; program output:"
+  cat "$scratch/program.log" 2>/dev/null
+  exit 1
+}
+
+# Xvfb picks a free display itself and reports its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+  >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$scratch/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+[ -s "$scratch/display" ] || { echo "SKIP: Xvfb did not start"; exit 77; }
+export DISPLAY=:$(head -n1 "$scratch/display")
+for _ in $(seq 50); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not answer"; exit 77; }
+
+mkdir -p "$scratch/work" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+export XDG_RUNTIME_DIR="$scratch/runtime" QT_XCB_GL_INTEGRATION=none
+
+# The id of the first window titled exactly $1, waiting for it to appear.
+window_named() {
+  local id
+  for _ in $(seq 150); do
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null && return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+size_of() {
+  local WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
+  echo "${WIDTH:-}x${HEIGHT:-}"
+}
+
+# Waits until window $1 has the size $2 (WIDTHxHEIGHT).
+expect_size() {
+  local got
+  for _ in $(seq 50); do
+    got=$(size_of "$1")
+    [ "$got" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "$3: window is $got, expected $2"
+}
+
+# Starts the program ("$@") in the scratch work folder and waits for its main
+# window; sets app_pid and main. A connection refused by a display that was
+# still coming up on a busy machine gets one more try.
+start_program() {
+  local try
+  for try in 1 2; do
+    (cd "$scratch/work" && exec "$@") >"$scratch/program.log" 2>&1 &
+    app_pid=$!
+    main=$(window_named Brelvox) && return 0
+    grep -q "could not connect to display" "$scratch/program.log" || break
+    sleep 1
+  done
+  die "no main window"
+}

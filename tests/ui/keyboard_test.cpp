@@ -1,0 +1,237 @@
+// The keyboard in the main window: shortcuts press the toolbar buttons, and
+// the board cursor makes the moves a mouse would, with its frame painted on
+// the window only.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "game/board.h"
+#include "glyph_button.h"
+#include "highscore_window.h"
+#include "info_dialog.h"
+#include "keyboard_control.h"
+#include "level_chooser.h"
+#include "main_window.h"
+
+namespace {
+
+constexpr QRgb kFrameOuter = 0xFF0000C0;
+
+void WhenModal(std::function<void(QWidget*)> answer) {
+  QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+}
+
+struct Program {
+  QTemporaryDir dir;
+  TMainWindow window{dir.path().toStdString()};
+  TLevelChoose levels;
+  TInfo info{window.Logic()};
+  THighscore scores{window.Logic()};
+
+  explicit Program(std::uint32_t seed = 7) {
+    info.SetHighscore(&scores);
+    window.SetDialogs(&levels, &info, &scores);
+    window.show();
+    window.Logic().MutableState().RandomState = seed;
+  }
+
+  // Ctrl+N, and the chooser answered with Enter on `level`.
+  void New(int level) {
+    WhenModal([level](QWidget* modal) {
+      auto* chooser = qobject_cast<TLevelChoose*>(modal);
+      ASSERT_NE(chooser, nullptr);
+      chooser->SelectIndex(level);
+      QTest::keyClick(chooser, Qt::Key_Return);
+    });
+    Key(Qt::Key_N, Qt::ControlModifier);
+  }
+
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
+  }
+
+  const brelvox::GameState& State() { return window.Logic().State(); }
+  std::uint8_t Shown(int col, int row) { return State().board.at(brelvox::ShownLayer, col, row); }
+
+  QImage Shot() {
+    QApplication::processEvents();
+    return window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  }
+};
+
+TEST(KeyboardTest, ShortcutsPressTheButtonsAndNothingWhileDisabled) {
+  Program program;
+  // Before the first game Pause and Hint are disabled: P and H change nothing.
+  program.Key(Qt::Key_P);
+  program.Key(Qt::Key_Pause);
+  program.Key(Qt::Key_H);
+  EXPECT_EQ(program.State().Paused, 0);
+  EXPECT_EQ(program.window.height(), 49);
+
+  program.Key(Qt::Key_S);
+  EXPECT_EQ(program.window.SoundButton->text(), QStringLiteral("Sound"));
+  program.Key(Qt::Key_S);
+  EXPECT_EQ(program.window.SoundButton->text(), QStringLiteral("Silent"));
+
+  // Escape in the chooser is Cancel: no game.
+  WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  program.Key(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(program.State().Rows, 0);
+
+  program.New(1);
+  ASSERT_EQ(program.State().Rows, 16);
+  const int size = program.State().CellSize;
+  program.Key(Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(program.State().CellSize, size + 1);
+  program.Key(Qt::Key_Minus, Qt::ControlModifier);
+  program.Key(Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(program.State().CellSize, size - 1);
+  program.Key(Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_EQ(program.State().CellSize, size);
+
+  program.Key(Qt::Key_P);
+  EXPECT_EQ(program.State().Paused, 1);
+  // While paused the Hint button is disabled, and the cursor keys do nothing.
+  const std::int32_t hints = program.State().HintsLeft;
+  program.Key(Qt::Key_H);
+  program.Key(Qt::Key_Space);
+  EXPECT_FALSE(program.window.Keyboard().CursorShown());
+  program.Key(Qt::Key_Pause);
+  EXPECT_EQ(program.State().Paused, 0);
+  EXPECT_EQ(program.State().HintsLeft, hints);
+
+  // F1 is Info, which pauses around the dialog.
+  bool opened = false;
+  WhenModal([&opened](QWidget* modal) {
+    opened = qobject_cast<TInfo*>(modal) != nullptr;
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  program.Key(Qt::Key_F1);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(program.State().Paused, 0);
+
+  program.Key(Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(program.window.isVisible());
+  EXPECT_TRUE(QFile::exists(program.dir.filePath(QStringLiteral("Brelvox.ini"))));
+}
+
+// Keys and mouse presses at the same cells leave the same layers.
+TEST(KeyboardTest, CursorKeysMakeTheMouseMovesAtTheCellCentre) {
+  Program keys(11);
+  Program mouse(11);
+  keys.New(1);
+  WhenModal([](QWidget* modal) {
+    static_cast<TLevelChoose*>(modal)->SelectIndex(1);
+    static_cast<TLevelChoose*>(modal)->Start->click();
+  });
+  mouse.window.NewButton->click();
+  ASSERT_EQ(keys.State().Cols, 24);
+
+  const KeyboardControl& cursor = keys.window.Keyboard();
+  // The first arrow shows the cursor at the centre without moving it.
+  keys.Key(Qt::Key_Left);
+  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(12, 8));
+  keys.Key(Qt::Key_End);
+  keys.Key(Qt::Key_PageDown);
+  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(23, 15));
+  keys.Key(Qt::Key_Right);  // stops at the edge
+  keys.Key(Qt::Key_Home);
+  keys.Key(Qt::Key_PageUp);
+  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(0, 0));
+
+  const int size = mouse.State().CellSize;
+  auto press = [&](int col, int row, Qt::MouseButton first, Qt::MouseButton second) {
+    const QPoint at(col * size + size / 2, 49 + row * size + size / 2);
+    QTest::mousePress(&mouse.window, first, {}, at);
+    if (second != Qt::NoButton) QTest::mousePress(&mouse.window, second, {}, at);
+    if (second != Qt::NoButton) QTest::mouseRelease(&mouse.window, second, {}, at);
+    QTest::mouseRelease(&mouse.window, first, {}, at);
+  };
+  // Walk the top rows: mark every covered cell with F, unmark half with
+  // Ctrl+Space, then uncover with Space / Enter and chord with D. The mouse
+  // chord is its two presses, so the keys make the left press first.
+  for (int col = 0; col < 24 && !keys.State().GameOver; ++col) {
+    for (int row = 0; row < 3; ++row) {
+      keys.Key(Qt::Key_F);
+      press(col, row, Qt::RightButton, Qt::NoButton);
+      if ((col + row) % 2) {
+        keys.Key(Qt::Key_Space, Qt::ControlModifier);
+        press(col, row, Qt::RightButton, Qt::NoButton);
+        keys.Key(row ? Qt::Key_Return : Qt::Key_Space);
+        press(col, row, Qt::LeftButton, Qt::NoButton);
+      }
+      if (col % 5 == 4) {
+        keys.Key(Qt::Key_Space);
+        keys.Key(Qt::Key_D);
+        press(col, row, Qt::LeftButton, Qt::RightButton);
+      }
+      keys.Key(Qt::Key_Down);
+    }
+    keys.Key(Qt::Key_PageUp);
+    keys.Key(Qt::Key_Right);
+  }
+  int changed = 0;
+  for (int col = 0; col < 24; ++col)
+    for (int row = 0; row < 3; ++row) changed += keys.Shown(col, row) != brelvox::cellCovered;
+  EXPECT_GT(changed, 5);
+  EXPECT_EQ(keys.State().GameOver, mouse.State().GameOver);
+  EXPECT_EQ(keys.State().board.cells, mouse.State().board.cells);
+}
+
+TEST(KeyboardTest, CursorFrameIsOnTheWindowAndNeverInTheBoardPicture) {
+  Program program;
+  program.New(0);
+  const KeyboardControl& cursor = program.window.Keyboard();
+  EXPECT_FALSE(cursor.CursorShown());
+  const int size = program.State().CellSize;
+  const QImage before = program.Shot();
+
+  program.Key(Qt::Key_Down);
+  const QRect frame = cursor.CursorRect();
+  EXPECT_EQ(frame, QRect(4 * size, 49 + 4 * size, size, size));
+  QImage shot = program.Shot();
+  EXPECT_EQ(shot.pixel(frame.topLeft()), kFrameOuter);
+  EXPECT_EQ(shot.pixel(frame.bottomRight()), kFrameOuter);
+  // Inside the frame, and everywhere else, the window shows the picture.
+  const QImage& picture = program.window.Image().Image();
+  EXPECT_NE(picture.pixel(frame.left(), frame.top() - 49) | 0xFF000000, kFrameOuter);
+  EXPECT_EQ(shot.pixel(frame.center()), picture.pixel(frame.center() - QPoint(0, 49)));
+  EXPECT_EQ(shot.copy(0, 49, size * 8, size * 4), before.copy(0, 49, size * 8, size * 4));
+
+  // Moving leaves no trace at the old cell.
+  program.Key(Qt::Key_Up);
+  shot = program.Shot();
+  EXPECT_EQ(shot.pixel(frame.topLeft()), before.pixel(frame.topLeft()));
+  EXPECT_EQ(shot.pixel(cursor.CursorRect().topLeft()), kFrameOuter);
+
+  // Gone while paused, back afterwards; a new size moves it with the cell.
+  program.Key(Qt::Key_P);
+  EXPECT_TRUE(cursor.CursorRect().isEmpty());
+  program.Key(Qt::Key_P);
+  program.Key(Qt::Key_Minus, Qt::ControlModifier);
+  const int smaller = program.State().CellSize;
+  ASSERT_LT(smaller, size);
+  EXPECT_EQ(cursor.CursorRect(), QRect(4 * smaller, 49 + 3 * smaller, smaller, smaller));
+  shot = program.Shot();
+  EXPECT_EQ(shot.pixel(cursor.CursorRect().bottomRight()), kFrameOuter);
+
+  // A cell change under the cursor repaints the cell, frame included.
+  program.Key(Qt::Key_F);
+  shot = program.Shot();
+  EXPECT_EQ(shot.pixel(cursor.CursorRect().topLeft()), kFrameOuter);
+  EXPECT_EQ(shot.pixel(cursor.CursorRect().center()),
+            picture.pixel(cursor.CursorRect().center() - QPoint(0, 49)));
+
+  // A mouse press on the board hides it.
+  const QPoint at = cursor.CursorRect().center();
+  QTest::mouseClick(&program.window, Qt::RightButton, {}, at);
+  EXPECT_FALSE(cursor.CursorShown());
+  shot = program.Shot();
+  EXPECT_NE(shot.pixel(at - QPoint(smaller / 2, smaller / 2)), kFrameOuter);
+}
+
+}  // namespace
