@@ -5,17 +5,19 @@
 
 #include "app/main_window_logic.h"
 #include "glyph_button.h"
+#include "named.h"
 #include "ui_fonts.h"
 
 THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
     : QDialog(parent), logic_(logic) {
+  setObjectName(QStringLiteral("Highscore"));
   setWindowTitle(QStringLiteral("Highscore"));
   setFont(ControlFont());
   setFixedSize(518, 227);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
 
-  Table = new QTableWidget(1 + brelvox::kRanks, brelvox::kLevelCount, this);
+  Table = Named(new QTableWidget(1 + brelvox::kRanks, brelvox::kLevelCount, this), "Table");
   Table->setGeometry(16, 16, 487, 153);
   Table->horizontalHeader()->hide();
   Table->verticalHeader()->hide();
@@ -36,7 +38,8 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
     palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
   Table->setPalette(palette);
 
-  BackButton = new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this);
+  BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this),
+                     "BackButton");
   BackButton->setGeometry(227, 183, 73, 33);
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
 

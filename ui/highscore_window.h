@@ -20,9 +20,10 @@ class THighscore : public QDialog {
   // Writes the headings and the twenty entries into the grid.
   void FillTable();
 
+ private:
+  // The widgets, by their established names (also their objectNames).
   QTableWidget* Table;
   GlyphButton* BackButton;
 
- private:
   brelvox::MainWindowLogic& logic_;
 };

@@ -8,6 +8,7 @@
 #include "app/main_window_logic.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
+#include "named.h"
 #include "ui_fonts.h"
 
 void InfoPicture::mouseReleaseEvent(QMouseEvent* event) {
@@ -86,22 +87,23 @@ QStringList TInfo::HelpText() {
 }
 
 TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent), logic_(logic) {
+  setObjectName(QStringLiteral("Info"));
   setWindowTitle(QStringLiteral("Info"));
   setFont(ControlFont());
   setFixedSize(kClientWidth, kFoldedHeight);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
 
-  Bevel1 = new QFrame(this);
+  Bevel1 = Named(new QFrame(this), "Bevel1");
   Bevel1->setGeometry(14, 25, 97, 117);
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setLineWidth(1);
-  Image1 = new InfoPicture(this);
+  Image1 = Named(new InfoPicture(this), "Image1");
   Image1->setGeometry(15, 26, 95, 115);
   Image1->setPixmap(QPixmap(QStringLiteral(":/assets/info_picture.png")));
   connect(Image1, &InfoPicture::MouseUp, this, [this] { logic_.InfoPictureMouseUp(); });
 
-  Label1 = new QLabel(QStringLiteral("Brelvox"), this);
+  Label1 = Named(new QLabel(QStringLiteral("Brelvox"), this), "Label1");
   QFont title(QStringLiteral("Arial"));
   title.setPixelSize(33);
   Label1->setFont(title);
@@ -110,32 +112,39 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   black.setColor(QPalette::WindowText, Qt::black);
   Label1->setPalette(black);
 
-  Version = new QLabel(this);
+  Version = Named(new QLabel(this), "Version");
   Version->setGeometry(264, 34, 35, 16);
-  Label2 = new QLabel(QStringLiteral("The Brelvox developers, 2026"), this);
+  Label2 = Named(new QLabel(QStringLiteral("The Brelvox developers, 2026"), this), "Label2");
   Label2->setGeometry(120, 56, 193, 25);
-  Label3 = new QLabel(QStringLiteral("Have fun with Brelvox! Comments and ideas are always "
-                                     "welcome: please send them to us."),
-                      this);
+  Label3 = Named(new QLabel(QStringLiteral("Have fun with Brelvox! Comments and ideas are always "
+                                           "welcome: please send them to us."),
+                            this),
+                 "Label3");
   Label3->setGeometry(120, 80, 201, 65);
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label5 = new QLabel(QStringLiteral("Write to the Brelvox project's issue tracker."), this);
+  Label5 = Named(new QLabel(QStringLiteral("Write to the Brelvox project's issue tracker."), this),
+                 "Label5");
   Label5->setGeometry(120, 152, 169, 41);
   Label5->setWordWrap(true);
   Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  BackButton = new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this);
+  BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this),
+                     "BackButton");
   BackButton->setGeometry(15, 202, 73, 33);
   connect(BackButton, &QPushButton::clicked, this, [this] { BackButtonClick(); });
-  HowButton = new GlyphButton(QStringLiteral("glyph_howto"), QStringLiteral("Howto..."), this);
+  HowButton =
+      Named(new GlyphButton(QStringLiteral("glyph_howto"), QStringLiteral("Howto..."), this),
+            "HowButton");
   HowButton->setGeometry(128, 202, 73, 33);
   connect(HowButton, &QPushButton::clicked, this, [this] { HowButtonClick(); });
-  ScoresButton = new GlyphButton(QStringLiteral("glyph_scores"), QStringLiteral("Scores"), this);
+  ScoresButton =
+      Named(new GlyphButton(QStringLiteral("glyph_scores"), QStringLiteral("Scores"), this),
+            "ScoresButton");
   ScoresButton->setGeometry(240, 202, 73, 33);
   connect(ScoresButton, &QPushButton::clicked, this, [this] { ScoresButtonClick(); });
 
-  ListBox1 = new QListWidget(this);
+  ListBox1 = Named(new QListWidget(this), "ListBox1");
   ListBox1->setGeometry(14, 248, 303, 193);
   QFont bold = ControlFont();
   bold.setBold(true);

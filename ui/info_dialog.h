@@ -45,6 +45,17 @@ class TInfo : public QDialog {
 
   static QStringList HelpText();
 
+ protected:
+  // Every opening starts folded.
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormActivate();
+  void BackButtonClick();
+  void HowButtonClick();
+  void ScoresButtonClick();
+
+  // The widgets, by their established names (also their objectNames).
   QFrame* Bevel1;
   InfoPicture* Image1;
   QLabel* Label1;
@@ -56,16 +67,6 @@ class TInfo : public QDialog {
   GlyphButton* HowButton;
   GlyphButton* ScoresButton;
   QListWidget* ListBox1;
-
- protected:
-  // Every opening starts folded.
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void FormActivate();
-  void BackButtonClick();
-  void HowButtonClick();
-  void ScoresButtonClick();
 
   brelvox::MainWindowLogic& logic_;
   THighscore* highscore_ = nullptr;

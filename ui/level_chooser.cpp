@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "glyph_button.h"
+#include "named.h"
 #include "ui_fonts.h"
 
 // Five lines each, separated by CR: name, size, mines, hints, a remark.
@@ -16,6 +17,7 @@ const char* const TLevelChoose::LevelDescriptions[brelvox::kLevelCount] = {
     "hard:\r30 * 24 size\r170 mines hidden\r1 hint allowed\rthis is really hard"};
 
 TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("LevelChoose"));
   setWindowTitle(QStringLiteral("choose a level"));
   setFont(ControlFont());
   setFixedSize(375, 184);
@@ -28,12 +30,13 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
       "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"));
 
-  level = new QGroupBox(QStringLiteral("choose a level:"), this);
+  level = Named(new QGroupBox(QStringLiteral("choose a level:"), this), "level");
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);
   const char* items[brelvox::kLevelCount] = {"easy", "standard", "difficult", "hard"};
   for (int i = 0; i < brelvox::kLevelCount; ++i) {
     levelItems[i] = new QRadioButton(QString::fromLatin1(items[i]), level);
+    levelItems[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
     levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
     group_->addButton(levelItems[i], i);
   }
@@ -43,19 +46,21 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
     if (checked) levelClick();
   });
 
-  GroupBox1 = new QGroupBox(QStringLiteral("characteristics:"), this);
+  GroupBox1 = Named(new QGroupBox(QStringLiteral("characteristics:"), this), "GroupBox1");
   GroupBox1->setGeometry(176, 16, 185, 105);
-  description = new QLabel(GroupBox1);
+  description = Named(new QLabel(GroupBox1), "description");
   description->setGeometry(8, 16, 169, 81);
   description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   description->setWordWrap(false);
   description->setTextFormat(Qt::PlainText);
 
-  Start = new GlyphButton(QStringLiteral("glyph_start"), QStringLiteral("Start"), this);
+  Start =
+      Named(new GlyphButton(QStringLiteral("glyph_start"), QStringLiteral("Start"), this), "Start");
   Start->setGeometry(200, 136, 73, 33);
   Start->setDefault(true);  // Enter starts the selected level
   connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
-  Cancel = new GlyphButton(QStringLiteral("glyph_cancel"), QStringLiteral("Cancel"), this);
+  Cancel = Named(new GlyphButton(QStringLiteral("glyph_cancel"), QStringLiteral("Cancel"), this),
+                 "Cancel");
   Cancel->setGeometry(288, 136, 73, 33);
   connect(Cancel, &QPushButton::clicked, this, [this] { reject(); });
 

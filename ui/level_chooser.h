@@ -29,13 +29,6 @@ class TLevelChoose : public QDialog {
 
   static const char* const LevelDescriptions[brelvox::kLevelCount];
 
-  QGroupBox* level;
-  QRadioButton* levelItems[brelvox::kLevelCount];
-  QGroupBox* GroupBox1;
-  QLabel* description;
-  GlyphButton* Start;
-  GlyphButton* Cancel;
-
  public slots:
   // The close box and Escape count as Cancel.
   void reject() override;
@@ -47,5 +40,13 @@ class TLevelChoose : public QDialog {
   void levelClick();
   void StartClick();
 
+  // The widgets, by their established names (also their objectNames); the
+  // items of `level` are named levelItem0 .. levelItem3.
+  QGroupBox* level;
+  QRadioButton* levelItems[brelvox::kLevelCount];
+  QGroupBox* GroupBox1;
+  QLabel* description;
+  GlyphButton* Start;
+  GlyphButton* Cancel;
   QButtonGroup* group_;
 };

@@ -30,6 +30,7 @@
 #include "keyboard_control.h"
 #include "level_chooser.h"
 #include "name_length.h"
+#include "named.h"
 #include "ui_fonts.h"
 #include "vex_digital.h"
 
@@ -62,6 +63,7 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       logic_(*this, directory) {
+  setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Brelvox"));
   setFont(ControlFont());
   setFixedSize(brelvox::kDesignWidth - kDecorationWidth,
@@ -69,11 +71,11 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
   CreateToolbar();
   CreateKeyboard();
 
-  TimeTimer = new QTimer(this);
+  TimeTimer = Named(new QTimer(this), "TimeTimer");
   TimeTimer->setInterval(1000);
   connect(TimeTimer, &QTimer::timeout, this, [this] { logic_.TimeTimerTimer(); });
   TimeTimer->start();
-  Animator = new QTimer(this);
+  Animator = Named(new QTimer(this), "Animator");
   Animator->setInterval(100);
   connect(Animator, &QTimer::timeout, this, [this] { logic_.AnimatorTimer(); });
   Animator->start();
@@ -84,44 +86,46 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
 TMainWindow::~TMainWindow() = default;
 
 void TMainWindow::CreateToolbar() {
-  Panel1 = new BevelPanel(this);
+  Panel1 = Named(new BevelPanel(this), "Panel1");
   Panel1->setGeometry(0, 0, width(), brelvox::ToolbarHeight);
 
-  auto button = [this](const char* glyph, const char* caption, int left) {
-    auto* b = new GlyphButton(QString::fromLatin1(glyph), QString::fromLatin1(caption), Panel1);
+  auto button = [this](const char* name, const char* glyph, const char* caption, int left) {
+    auto* b = Named(
+        new GlyphButton(QString::fromLatin1(glyph), QString::fromLatin1(caption), Panel1), name);
     b->setGeometry(left, 8, 73, 33);
     return b;
   };
-  NewButton = button("glyph_new", "New", 8);
-  SoundButton = button("glyph_sound", "Silent", 88);
-  InfoButton = button("glyph_info", "Info", 168);
-  PauseButton = button("glyph_pause", "Pause", 248);
-  HintButton = button("glyph_hint", "Hint", 328);
+  NewButton = button("NewButton", "glyph_new", "New", 8);
+  SoundButton = button("SoundButton", "glyph_sound", "Silent", 88);
+  InfoButton = button("InfoButton", "glyph_info", "Info", 168);
+  PauseButton = button("PauseButton", "glyph_pause", "Pause", 248);
+  HintButton = button("HintButton", "glyph_hint", "Hint", 328);
   connect(NewButton, &QPushButton::clicked, this, [this] { logic_.NewButtonClick(); });
   connect(SoundButton, &QPushButton::clicked, this, [this] { logic_.SoundButtonClick(); });
   connect(InfoButton, &QPushButton::clicked, this, [this] { logic_.InfoButtonClick(); });
   connect(PauseButton, &QPushButton::clicked, this, [this] { logic_.PauseButtonClickIfEnabled(); });
   connect(HintButton, &QPushButton::clicked, this, [this] { logic_.HintButtonClickIfEnabled(); });
 
-  DigHint = new TVexDigital(Panel1);
+  DigHint = Named(new TVexDigital(Panel1), "DigHint");
   DigHint->setGeometry(408, 8, 27, 33);
   DigHint->SetBevelInner(Bevel::Lowered);
   DigHint->SetBevelOuter(Bevel::None);
   DigHint->SetNumbers(QImage(QStringLiteral(":/assets/digits_flip.png")));
   DigHint->SetNumberWidth(20);
 
-  Panel3 = new BevelPanel(Panel1);
+  Panel3 = Named(new BevelPanel(Panel1), "Panel3");
   Panel3->setGeometry(441, 8, 129, 33);
   Panel3->SetBevelOuter(Bevel::Lowered);
   Panel3->SetColor(Qt::black);
   const QImage segments(QStringLiteral(":/assets/digits_segment.png"));
-  DigH = MakeClock(Panel3, 4, "DigH", segments);
-  DigM = MakeClock(Panel3, 44, "DigM", segments);
-  DigS = MakeClock(Panel3, 84, "DigS", segments);
+  DigH = Named(MakeClock(Panel3, 4, "DigH", segments), "DigH");
+  DigM = Named(MakeClock(Panel3, 44, "DigM", segments), "DigM");
+  DigS = Named(MakeClock(Panel3, 84, "DigS", segments), "DigS");
 
-  UpButton = new GlyphButton(QStringLiteral("glyph_up"), QString(), Panel1);
+  UpButton = Named(new GlyphButton(QStringLiteral("glyph_up"), QString(), Panel1), "UpButton");
   UpButton->setGeometry(576, 6, 18, 19);
-  DownButton = new GlyphButton(QStringLiteral("glyph_down"), QString(), Panel1);
+  DownButton =
+      Named(new GlyphButton(QStringLiteral("glyph_down"), QString(), Panel1), "DownButton");
   DownButton->setGeometry(576, 24, 18, 19);
   connect(UpButton, &QPushButton::clicked, this, [this] { logic_.UpButtonClick(); });
   connect(DownButton, &QPushButton::clicked, this, [this] { logic_.DownButtonClick(); });

@@ -43,22 +43,6 @@ class TMainWindow : public QWidget, public brelvox::View {
   static constexpr int kDecorationWidth = 6;
   static constexpr int kDecorationHeight = 24;
 
-  BevelPanel* Panel1;
-  GlyphButton* NewButton;
-  GlyphButton* SoundButton;
-  GlyphButton* InfoButton;
-  GlyphButton* PauseButton;
-  GlyphButton* HintButton;
-  TVexDigital* DigHint;
-  BevelPanel* Panel3;
-  TVexDigital* DigH;
-  TVexDigital* DigM;
-  TVexDigital* DigS;
-  GlyphButton* UpButton;
-  GlyphButton* DownButton;
-  QTimer* TimeTimer;
-  QTimer* Animator;
-
   // brelvox::View
   void DrawCell(std::uint8_t code, int col, int row) override;
   void PaintCoveredBoard(int width, int height) override;
@@ -94,6 +78,23 @@ class TMainWindow : public QWidget, public brelvox::View {
   void CreateToolbar();
   void CreateKeyboard();
   TVexDigital* Display(brelvox::Display display) const;
+
+  // The widgets, by their established names (also their objectNames).
+  BevelPanel* Panel1;
+  GlyphButton* NewButton;
+  GlyphButton* SoundButton;
+  GlyphButton* InfoButton;
+  GlyphButton* PauseButton;
+  GlyphButton* HintButton;
+  TVexDigital* DigHint;
+  BevelPanel* Panel3;
+  TVexDigital* DigH;
+  TVexDigital* DigM;
+  TVexDigital* DigS;
+  GlyphButton* UpButton;
+  GlyphButton* DownButton;
+  QTimer* TimeTimer;
+  QTimer* Animator;
 
   BoardPicture image_;
   QSoundEffect* player_ = nullptr;

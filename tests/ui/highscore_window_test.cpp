@@ -1,0 +1,97 @@
+// The high-score window, and what a win shows in it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "program.h"
+
+namespace {
+
+using uitest::Child;
+using uitest::Program;
+using uitest::WhenModal;
+using uitest::WinByClicks;
+
+TEST(HighscoreTest, DefaultTableInAFixedGrid) {
+  Program program;
+  THighscore& scores = program.scores;
+  EXPECT_EQ(scores.windowTitle(), QStringLiteral("Highscore"));
+  EXPECT_EQ(scores.size(), QSize(518, 227));
+  EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->geometry(), QRect(16, 16, 487, 153));
+  EXPECT_EQ(Child<QPushButton>(&scores, "BackButton")->geometry(), QRect(227, 183, 73, 33));
+  EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->rowCount(), 6);
+  EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->columnCount(), 4);
+  EXPECT_FALSE(Child<QTableWidget>(&scores, "Table")->isEnabled());
+  EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->selectionMode(), QAbstractItemView::NoSelection);
+  EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->verticalScrollBarPolicy(),
+            Qt::ScrollBarAlwaysOff);
+  const char* headings[4] = {"Easy", "Standard", "Difficult", "Hard"};
+  for (int col = 0; col < 4; ++col) {
+    EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->item(0, col)->text(),
+              QString::fromLatin1(headings[col]));
+    for (int row = 1; row <= 5; ++row)
+      EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->item(row, col)->text(),
+                QStringLiteral("99:59 by Nobody"));
+  }
+}
+
+TEST(HighscoreTest, WinAsksTheNameAndShowsItInTheTable) {
+  Program program;
+  program.New(0);
+  std::vector<QString> seen;
+  WinByClicks(program, [&seen](QWidget* modal) {
+    if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
+      seen.push_back(QStringLiteral("prompt"));
+      prompt->setTextValue(QStringLiteral("Ada"));
+      prompt->accept();
+    } else if (auto* table = qobject_cast<THighscore*>(modal)) {
+      seen.push_back(Child<QTableWidget>(table, "Table")->item(1, 0)->text());
+      seen.push_back(Child<QTableWidget>(table, "Table")->item(2, 0)->text());
+      Child<QPushButton>(table, "BackButton")->click();
+    } else {
+      seen.push_back(QStringLiteral("unexpected"));
+      modal->close();
+    }
+  });
+  ASSERT_EQ(program.State().GameOver, 1);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], QStringLiteral("prompt"));
+  EXPECT_EQ(seen[1], QStringLiteral("0:0 by Ada"));
+  EXPECT_EQ(seen[2], QStringLiteral("99:59 by Nobody"));
+  EXPECT_TRUE(QFile::exists(program.dir.filePath(QStringLiteral("Brelvox.hi"))));
+}
+
+TEST(HighscoreTest, UnwritableFileShowsTheErrorAndKeepsTheEntryForNow) {
+  Program program;
+  ASSERT_TRUE(QDir(program.dir.path()).mkdir(QStringLiteral("Brelvox.hi")));
+  program.New(0);
+  std::vector<QString> seen;
+  WinByClicks(program, [&seen](QWidget* modal) {
+    if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
+      seen.push_back(QStringLiteral("prompt"));
+      prompt->reject();  // Cancel: the entry is kept with an empty name
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen.push_back(box->text());
+      EXPECT_EQ(box->icon(), QMessageBox::Critical);
+      box->button(QMessageBox::Ok)->click();
+    } else if (auto* table = qobject_cast<THighscore*>(modal)) {
+      seen.push_back(Child<QTableWidget>(table, "Table")->item(1, 0)->text());
+      Child<QPushButton>(table, "BackButton")->click();
+    } else {
+      modal->close();
+    }
+  });
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], QStringLiteral("prompt"));
+  EXPECT_EQ(seen[1], QStringLiteral("Can't write to file Brelvox.hi!"));
+  EXPECT_EQ(seen[2], QStringLiteral("0:0 by "));
+  EXPECT_TRUE(QFileInfo(program.dir.filePath(QStringLiteral("Brelvox.hi"))).isDir());
+}
+
+}  // namespace

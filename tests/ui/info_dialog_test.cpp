@@ -1,0 +1,71 @@
+// The info dialog: its picture, its help list and the folding Howto... button.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "program.h"
+
+namespace {
+
+using uitest::Child;
+using uitest::Program;
+using uitest::WhenModal;
+
+TEST(InfoDialogTest, FoldsOnEveryOpeningAndUnfoldsOnce) {
+  Program program;
+  TInfo& info = program.info;
+  ASSERT_EQ(TInfo::HelpText().size(), 64);
+  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->count(), 64);
+  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(0)->text(),
+            QStringLiteral("How to play Brelvox"));
+  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(8)->text(),
+            QStringLiteral("according to your screen resulution,"));
+  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(28)->text(),
+            QStringLiteral("beause you can only guess which field"));
+  EXPECT_FALSE(Child<QLabel>(&info, "Image1")->pixmap().isNull());
+
+  WhenModal([&info](QWidget* modal) {
+    ASSERT_EQ(modal, &info);
+    EXPECT_EQ(info.size(), QSize(330, 245));
+    EXPECT_EQ(Child<QLabel>(&info, "Version")->text(), QStringLiteral("Ver. 1.2"));
+    Child<QPushButton>(&info, "HowButton")->click();
+    EXPECT_EQ(info.height(), 456);
+    EXPECT_FALSE(Child<QPushButton>(&info, "HowButton")->isEnabled());
+    // Scores opens the table on top; Back there returns to the unfolded info.
+    WhenModal([](QWidget* table) {
+      ASSERT_NE(qobject_cast<THighscore*>(table), nullptr);
+      Child<QPushButton>(table, "BackButton")->click();
+    });
+    Child<QPushButton>(&info, "ScoresButton")->click();
+    EXPECT_EQ(info.height(), 456);
+    info.close();  // the close box keeps the height
+  });
+  Child<QPushButton>(&program.window, "InfoButton")->click();
+  EXPECT_EQ(info.height(), 456);
+  // Info before any game leaves the window at the toolbar-only height.
+  EXPECT_EQ(program.window.height(), 50);
+
+  WhenModal([&info](QWidget*) {
+    EXPECT_EQ(info.height(), 245);
+    EXPECT_TRUE(Child<QPushButton>(&info, "HowButton")->isEnabled());
+    Child<QPushButton>(&info, "BackButton")->click();
+  });
+  Child<QPushButton>(&program.window, "InfoButton")->click();
+  EXPECT_EQ(info.height(), 245);
+}
+
+TEST(InfoDialogTest, HelpLinesFitTheList) {
+  Program program;
+  program.info.show();
+  program.info.setFixedHeight(TInfo::kUnfoldedHeight);
+  QApplication::processEvents();
+  const QListWidget* list = Child<QListWidget>(&program.info, "ListBox1");
+  const QFontMetrics metrics(list->font());
+  const int room = list->viewport()->width() - 4;
+  for (const QString& line : TInfo::HelpText())
+    EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+}
+
+}  // namespace

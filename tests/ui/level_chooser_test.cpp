@@ -1,0 +1,68 @@
+// The level chooser of the New command.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "program.h"
+
+namespace {
+
+using uitest::Child;
+using uitest::Program;
+using uitest::WhenModal;
+
+TEST(LevelChooserTest, SelectionDescriptionAndResults) {
+  Program program;
+  TLevelChoose& chooser = program.levels;
+  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("choose a level"));
+  EXPECT_EQ(chooser.size(), QSize(375, 184));
+  EXPECT_EQ(Child<QGroupBox>(&chooser, "level")->title(), QStringLiteral("choose a level:"));
+  EXPECT_EQ(Child<QGroupBox>(&chooser, "GroupBox1")->title(), QStringLiteral("characteristics:"));
+  EXPECT_EQ(Child<QPushButton>(&chooser, "Start")->geometry(), QRect(200, 136, 73, 33));
+  EXPECT_EQ(Child<QPushButton>(&chooser, "Cancel")->geometry(), QRect(288, 136, 73, 33));
+
+  // First opening: easy. Cancel before any game keeps the toolbar-only height.
+  WhenModal([](QWidget* modal) {
+    auto* c = qobject_cast<TLevelChoose*>(modal);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(Child<QRadioButton>(c, "levelItem0")->isChecked());
+    EXPECT_TRUE(
+        Child<QLabel>(c, "description")->text().startsWith(QStringLiteral("easy:\n8 * 8 size\n")));
+    Child<QRadioButton>(c, "levelItem2")->click();
+    EXPECT_EQ(Child<QLabel>(c, "description")->text(),
+              QStringLiteral("diffcult:\n30 * 16 size\n88 mines hidden\n"
+                             "1 hint allowed\nbe careful with those "
+                             "hints!"));
+    Child<QPushButton>(c, "Cancel")->click();
+  });
+  Child<QPushButton>(&program.window, "NewButton")->click();
+  EXPECT_EQ(chooser.ChosenLevel, -1);
+  EXPECT_EQ(program.window.height(), 50);
+  EXPECT_FALSE(Child<QPushButton>(&program.window, "HintButton")->isEnabled());
+  EXPECT_EQ(program.State().GameOver, 1);
+
+  // The selection survives; the close box counts as Cancel.
+  WhenModal([](QWidget* modal) {
+    auto* c = qobject_cast<TLevelChoose*>(modal);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(Child<QRadioButton>(c, "levelItem2")->isChecked());
+    EXPECT_TRUE(Child<QLabel>(c, "description")->text().startsWith(QStringLiteral("diffcult:")));
+    Child<QRadioButton>(c, "levelItem3")->click();
+    c->close();
+  });
+  EXPECT_EQ(chooser.Run(), -1);
+
+  WhenModal([](QWidget* modal) {
+    auto* c = qobject_cast<TLevelChoose*>(modal);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(Child<QRadioButton>(c, "levelItem3")->isChecked());
+    EXPECT_TRUE(Child<QLabel>(c, "description")->text().startsWith(QStringLiteral("hard:")));
+    Child<QPushButton>(c, "Start")->click();
+  });
+  EXPECT_EQ(chooser.Run(), 3);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include "program.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+
+namespace uitest {
+
+void WhenModal(std::function<void(QWidget*)> answer) {
+  QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+}
+
+Program::Program() {
+  info.SetHighscore(&scores);
+  window.SetDialogs(&levels, &info, &scores);
+  window.show();
+}
+
+void Program::New(int level) {
+  WhenModal([level](QWidget* modal) {
+    auto* chooser = qobject_cast<TLevelChoose*>(modal);
+    ASSERT_NE(chooser, nullptr);
+    if (level < 0) {
+      Child<QPushButton>(chooser, "Cancel")->click();
+    } else {
+      chooser->SelectIndex(level);
+      Child<QPushButton>(chooser, "Start")->click();
+    }
+  });
+  Child<QPushButton>(&window, "NewButton")->click();
+}
+
+void WinByClicks(Program& program, std::function<void(QWidget*)> answer) {
+  QTimer watcher;
+  QWidget* last = nullptr;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == last) return;
+    last = modal;
+    answer(modal);
+  });
+  watcher.start(5);
+  const auto& state = program.State();
+  const int size = state.CellSize;
+  for (int row = 0; row < state.Rows && !state.GameOver; ++row) {
+    for (int col = 0; col < state.Cols && !state.GameOver; ++col) {
+      const bool mine = state.board.at(brelvox::ContentLayer, col, row) == brelvox::cellMine;
+      if (state.board.at(brelvox::ShownLayer, col, row) != brelvox::cellCovered) continue;
+      const QPoint at(col * size + size / 2, 49 + row * size + size / 2);
+      const Qt::MouseButton button = mine ? Qt::RightButton : Qt::LeftButton;
+      QTest::mousePress(&program.window, button, {}, at);
+      QTest::mouseRelease(&program.window, button, {}, at);
+    }
+  }
+  watcher.stop();
+}
+
+QPoint CoveredCell(const brelvox::GameState& state) {
+  for (int row = 0; row < state.Rows; ++row)
+    for (int col = 0; col < state.Cols; ++col)
+      if (state.board.at(brelvox::ShownLayer, col, row) == brelvox::cellCovered) return {col, row};
+  return {-1, -1};
+}
+
+}  // namespace uitest

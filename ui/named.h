@@ -1,0 +1,12 @@
+// Every window, widget and timer carries its established name as its
+// objectName, so that tests and assistive tools find it by that name.
+#pragma once
+
+#include <QLatin1String>
+#include <QObject>
+
+template <class T>
+T* Named(T* object, const char* name) {
+  object->setObjectName(QLatin1String(name));
+  return object;
+}
