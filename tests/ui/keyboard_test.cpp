@@ -16,8 +16,11 @@
 #include "keyboard_control.h"
 #include "level_chooser.h"
 #include "main_window.h"
+#include "program.h"
 
 namespace {
+
+using uitest::Child;
 
 constexpr QRgb kFrameOuter = 0xFF0000C0;
 
@@ -73,9 +76,9 @@ TEST(KeyboardTest, ShortcutsPressTheButtonsAndNothingWhileDisabled) {
   EXPECT_EQ(program.window.height(), 49);
 
   program.Key(Qt::Key_S);
-  EXPECT_EQ(program.window.SoundButton->text(), QStringLiteral("Sound"));
+  EXPECT_EQ(Child<QPushButton>(&program.window, "SoundButton")->text(), QStringLiteral("Sound"));
   program.Key(Qt::Key_S);
-  EXPECT_EQ(program.window.SoundButton->text(), QStringLiteral("Silent"));
+  EXPECT_EQ(Child<QPushButton>(&program.window, "SoundButton")->text(), QStringLiteral("Silent"));
 
   // Escape in the chooser is Cancel: no game.
   WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
@@ -126,9 +129,9 @@ TEST(KeyboardTest, CursorKeysMakeTheMouseMovesAtTheCellCentre) {
   keys.New(1);
   WhenModal([](QWidget* modal) {
     static_cast<TLevelChoose*>(modal)->SelectIndex(1);
-    static_cast<TLevelChoose*>(modal)->Start->click();
+    Child<QPushButton>(modal, "Start")->click();
   });
-  mouse.window.NewButton->click();
+  Child<QPushButton>(&mouse.window, "NewButton")->click();
   ASSERT_EQ(keys.State().Cols, 24);
 
   const KeyboardControl& cursor = keys.window.Keyboard();
