@@ -7,6 +7,8 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev python3
   fonts-liberation xvfb xauth xdotool x11-apps imagemagick sox
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   desktop-file-utils appstream dpkg-dev file"
+packages="$packages lintian"  # the package test checks the .deb with it
+packages="$packages weston qt6-wayland"  # the Wayland test: a headless compositor and Qt's plugin
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
