@@ -1,10 +1,10 @@
 #include "app/main_window_logic.h"
 
+#include "app/hint_command.h"
 #include "app/score_file.h"
 #include "app/settings_file.h"
 #include "app/sound_policy.h"
 #include "game/random.h"
-#include "solver/hint.h"
 
 namespace brelvox {
 
@@ -127,14 +127,14 @@ void MainWindowLogic::SetInterval(int ms) {
 }
 
 void MainWindowLogic::SetValue(Display display, std::int32_t value) {
-  std::int32_t& current = controls_.values[static_cast<int>(display)];
+  std::int32_t& current = controls_.value(display);
   if (current == value) return;
   current = value;
   view_.SetDisplayValue(display, value);
 }
 
 void MainWindowLogic::SetVisible(Display display, bool visible) {
-  bool& current = controls_.visible[static_cast<int>(display)];
+  bool& current = controls_.shown(display);
   if (current == visible) return;
   current = visible;
   view_.SetDisplayVisible(display, visible);

@@ -50,7 +50,9 @@ class MainWindowLogic final : public GameHost {
   void InfoPictureMouseUp();
 
   const GameState& State() const { return state_; }
-  GameState& MutableState() { return state_; }  // for tests and the driver's seed
+  // The generator state for the next game: the driver's seed command and
+  // the seeded test builds.
+  void SetRandomSeed(std::uint32_t seed) { state_.RandomState = seed; }
   const ControlStates& Controls() const { return controls_; }
   const ScoreTable& Scores() const { return scores_; }
   std::filesystem::path FilePath(const char* name) const;

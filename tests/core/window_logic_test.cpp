@@ -66,15 +66,15 @@ TEST(Clock, CountsTicksCarriesMinutesAndWrapsHoursAt99) {
   s.answers.level = 0;
   s.logic().NewButtonClick();
   for (int i = 0; i < 59; ++i) s.logic().TimeTimerTimer();
-  EXPECT_EQ(s.logic().Controls().values[1], 59);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigS), 59);
   s.Take();
   s.logic().TimeTimerTimer();
   EXPECT_EQ(s.Take(), "value DigS 0\nvalue DigM 1\n");
   for (int i = 60; i < 99 * 3600; ++i) s.logic().TimeTimerTimer();
-  EXPECT_EQ(s.logic().Controls().values[3], 0);
-  EXPECT_EQ(s.logic().Controls().values[2], 0);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigH), 0);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigM), 0);
   s.logic().TimeTimerTimer();
-  EXPECT_EQ(s.logic().Controls().values[1], 1);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigS), 1);
 }
 
 TEST(Pause, BlinksTheClockHidesTheBoardAndResumes) {
