@@ -9,6 +9,7 @@
 // neighbours need no bounds test: the padding counts as off the board.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/game_state.h"
@@ -29,12 +30,15 @@ inline constexpr std::uint32_t kCoveredMine = 0x1000000;
 inline constexpr std::uint32_t kUncoveredNeighbour = kResolved - kSafe;
 
 // The eight neighbours in the finder's walk order: column by column, and
-// within a column from top to bottom.
-inline constexpr int kNeighbours[8] = {-kPadStride - 1, -1, kPadStride - 1, -kPadStride, kPadStride,
-                                       -kPadStride + 1, 1,  kPadStride + 1};
-
+// within a column from top to bottom; and the same as steps on the padded grid.
 inline constexpr int kNeighbourCol[8] = {-1, -1, -1, 0, 0, 1, 1, 1};
 inline constexpr int kNeighbourRow[8] = {-1, 0, 1, -1, 1, -1, 0, 1};
+constexpr std::array<int, 8> NeighbourSteps() {
+  std::array<int, 8> step{};
+  for (int n = 0; n < 8; ++n) step[n] = kNeighbourCol[n] + kNeighbourRow[n] * kPadStride;
+  return step;
+}
+inline constexpr std::array<int, 8> kNeighbours = NeighbourSteps();
 
 inline int Pad(int col, int row) {
   return col + 1 + (row + 1) * kPadStride;
