@@ -339,19 +339,20 @@ def test_files():
 
 def test_kill(rounds):
     """Kills brelvox-sim at random moments around the end of a won game: each
-    file must then be the old or the new content, whole."""
+    file must then be the old content, the new one or (the settings file,
+    written at each size change) one of the sizes on the way, always whole.
+    What a kill leaves beside the files is never more than one temporary and
+    one lock file each, and the next full run clears it."""
     work = tempfile.mkdtemp(prefix="brelvox-kill-")
     try:
-        def reset():
-            for entry in os.listdir(work):
-                os.unlink(os.path.join(work, entry))
+        def restore():
             healthy(work, HI)
             healthy(work, INI)
 
         commands = script()
         lengths = []
         for _ in range(5):
-            reset()
+            restore()
             start = time.monotonic()
             status, _, _ = run_sim(work, commands)
             lengths.append(time.monotonic() - start)
@@ -360,10 +361,14 @@ def test_kill(rounds):
             check(f.read() == NEW_HI, "kill: a full run did not write the new score file")
         full = sorted(lengths)[len(lengths) // 2]
         rng = random.Random(int(os.environ.get("BRELVOX_KILL_SEED", "1")))
-        seen = {"hi old": 0, "hi new": 0, "ini old": 0, "ini new": 0, "temporary files": 0}
+        seen = {"hi old": 0, "hi new": 0, "ini old": 0, "ini between": 0, "ini new": 0,
+                "most leftovers": 0}
+        between = {settings_text([size] + OLD_SIZES[1:])
+                   for size in range(winning.SMALLEST + 1, OLD_SIZES[0])}
+        allowed = {f".{name}.{kind}" for name in (HI, INI) for kind in ("tmp", "lock")}
         for i in range(rounds):
-            reset()
-            # The files are written at the very end: aim most kills there.
+            restore()  # what the last kill left beside the files stays
+            # The score file is written at the very end: aim most kills there.
             delay = rng.uniform(0.3, 1.1) * full
             # (A sanitizer's leak check cut short by the kill may complain.)
             proc = subprocess.Popen([SIM], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
@@ -381,14 +386,21 @@ def test_kill(rounds):
                     seen[f"{short} old"] += 1
                 elif content == new:
                     seen[f"{short} new"] += 1
+                elif name == INI and content in between:
+                    seen["ini between"] += 1
                 else:
                     check(False, f"kill round {i}: {name} holds {len(content)} bytes of "
                                  f"neither content")
-            leftovers = [e for e in os.listdir(work) if e not in (HI, INI)]
-            seen["temporary files"] += len(leftovers)
+            leftovers = set(os.listdir(work)) - {HI, INI}
+            check(leftovers <= allowed, f"kill round {i}: left behind {sorted(leftovers)}")
+            seen["most leftovers"] = max(seen["most leftovers"], len(leftovers))
+        restore()
+        status, _, _ = run_sim(work, commands)
+        check(status == 0 and sorted(os.listdir(work)) == sorted([HI, INI]),
+              f"kill: a full run after the kills left {sorted(os.listdir(work))}")
         print(f"ok    {rounds} kills of a {full * 1000:.1f} ms session: {seen}")
         # Some kills must land before the last write, and some after the first.
-        check(seen["ini old"] > 0 and seen["hi new"] > 0,
+        check(seen["hi old"] > 0 and seen["hi new"] > 0,
               "kill: the kills never fell both before and after the writes")
     finally:
         shutil.rmtree(work, ignore_errors=True)
