@@ -89,17 +89,22 @@ bool FollowLinks(const std::string& path, std::string& target) {
     if (::lstat(target.c_str(), &lst) != 0 || !S_ISLNK(lst.st_mode)) return true;
     if (hops == kMaxLinkHops) break;
     const std::string dir = FolderOf(target);
-    if (lst.st_uid != ::geteuid()) {
-      // Someone else's link: followed only in a folder of theirs.
-      struct stat folder;
-      if (::stat(dir.empty() ? "." : dir.c_str(), &folder) != 0) return false;
-      if (folder.st_uid != lst.st_uid) return false;
-    }
     char link[PATH_MAX];
     const ssize_t n = ::readlink(target.c_str(), link, sizeof link);
     if (n <= 0 || n == static_cast<ssize_t>(sizeof link)) return false;
     const std::string to(link, static_cast<std::size_t>(n));
-    target = to[0] == '/' ? to : dir + to;
+    const std::string next = to[0] == '/' ? to : dir + to;
+    if (lst.st_uid != ::geteuid()) {
+      // Someone else's link: followed only in a folder of theirs, and only to
+      // something of theirs, so that it never lends this user's rights (root
+      // playing in a player's folder) to a file its owner could not write.
+      struct stat folder;
+      struct stat to_st;
+      if (::stat(dir.empty() ? "." : dir.c_str(), &folder) != 0) return false;
+      if (folder.st_uid != lst.st_uid) return false;
+      if (::lstat(next.c_str(), &to_st) != 0 || to_st.st_uid != lst.st_uid) return false;
+    }
+    target = next;
   }
   return false;
 }

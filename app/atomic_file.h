@@ -7,9 +7,10 @@
 namespace brelvox {
 
 // Where `path` leads, following symbolic links only as the kernel's protection
-// of shared folders would: each link must belong to this user or to the owner
-// of the folder that holds it. Returns false when a link may not be followed
-// or the chain is too long (a loop); `target` may name a missing file.
+// of shared folders would, and a little stricter: each link must belong to
+// this user, or to the owner of the folder that holds it and lead to something
+// of that owner's. Returns false when a link may not be followed or the chain
+// is too long (a loop); `target` may name a missing file.
 bool FollowLinks(const std::string& path, std::string& target);
 
 // An advisory lock on a hidden file beside the file `path` leads to, held for
