@@ -39,7 +39,7 @@ void MainWindowLogic::HighscoreFormCreate() {
 }
 
 void MainWindowLogic::FormClose() {
-  WriteDisplaySizes(FilePath(kSettingsFileName).string(), state_.CellSizes);
+  WriteDisplaySizes(FilePath(kSettingsFileName).string(), state_.CellSizes, sizesChanged_);
 }
 
 void MainWindowLogic::SoundButtonClick() {
@@ -82,9 +82,9 @@ void MainWindowLogic::StopGameControls() {
 
 void MainWindowLogic::SubmitScore(int level, int seconds) {
   if (scores_.Qualifies(level, seconds)) {
-    const std::string name = CleanName(view_.AskName());
-    scores_.Insert(level, seconds, name);
-    if (!WriteScoreFile(FilePath(kScoreFileName).string(), scores_)) {
+    unsavedScores_.push_back({level, seconds, CleanName(view_.AskName())});
+    // Another game in this folder may have written the file since it was read.
+    if (!RecordScores(FilePath(kScoreFileName).string(), unsavedScores_, scores_)) {
       view_.ShowMessage("Error", kScoreWriteError, MessageIcon::Error);
     }
   }
