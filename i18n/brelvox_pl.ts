@@ -247,7 +247,7 @@ Have fun! The Brelvox developers, 2026</source>
         <translation>łatwy:
 plansza 8 × 8
 12 ukrytych min
-4 podpowiedzi
+4 podpowiedzi dozwolone
 każdy sobie poradzi...</translation>
     </message>
     <message>
@@ -255,7 +255,7 @@ każdy sobie poradzi...</translation>
         <translation>standardowy:
 plansza 24 × 16
 55 ukrytych min
-3 podpowiedzi
+3 podpowiedzi dozwolone
 zwykłe wyzwanie</translation>
     </message>
     <message>
@@ -263,7 +263,7 @@ zwykłe wyzwanie</translation>
         <translation>trudny:
 plansza 30 × 16
 88 ukrytych min
-1 podpowiedź
+1 podpowiedź dozwolona
 uważaj z podpowiedziami!</translation>
     </message>
     <message>
@@ -271,7 +271,7 @@ uważaj z podpowiedziami!</translation>
         <translation>ekspert:
 plansza 30 × 24
 170 ukrytych min
-1 podpowiedź
+1 podpowiedź dozwolona
 naprawdę trudny</translation>
     </message>
     <message>

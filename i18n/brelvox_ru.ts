@@ -246,32 +246,32 @@ Have fun! The Brelvox developers, 2026</source>
         <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
         <translation>лёгкий:
 поле 8 × 8
-12 мин спрятано
-4 подсказки
+спрятано 12 мин
+разрешено 4 подсказки
 это сможет каждый...</translation>
     </message>
     <message>
         <source>standard:<byte value="xd"/>24 * 16 size<byte value="xd"/>55 mines hidden<byte value="xd"/>3 hints allowed<byte value="xd"/>the standard challenge</source>
         <translation>обычный:
 поле 24 × 16
-55 мин спрятано
-3 подсказки
+спрятано 55 мин
+разрешено 3 подсказки
 обычное испытание</translation>
     </message>
     <message>
         <source>diffcult:<byte value="xd"/>30 * 16 size<byte value="xd"/>88 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>be careful with those hints!</source>
         <translation>сложный:
 поле 30 × 16
-88 мин спрятано
-1 подсказка
+спрятано 88 мин
+разрешена 1 подсказка
 берегите подсказки!</translation>
     </message>
     <message>
         <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
         <translation>трудный:
 поле 30 × 24
-170 мин спрятано
-1 подсказка
+спрятано 170 мин
+разрешена 1 подсказка
 это очень трудно</translation>
     </message>
     <message>
