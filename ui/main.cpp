@@ -9,6 +9,7 @@
 #include "level_chooser.h"
 #include "main_window.h"
 #include "quit_signals.h"
+#include "translations.h"
 
 int main(int argc, char** argv) {
   if (const auto code = HandleCommandLine(argc, argv)) return *code;
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   for (int size : {16, 48, 64, 128, 256})
     icon.addFile(QStringLiteral(":/assets/icon_%1.png").arg(size));
   QApplication::setWindowIcon(icon);
+  InstallTranslators(app, MessagesLocale());  // before any window is built
 
   TMainWindow mainWindow;
   TLevelChoose levelChoose;

@@ -31,14 +31,15 @@
 #include "level_chooser.h"
 #include "name_length.h"
 #include "named.h"
+#include "translations.h"
 #include "ui_fonts.h"
 #include "vex_digital.h"
 
 namespace {
 
 // Message texts break their lines with a lone CR.
-QString DisplayText(const std::string& text) {
-  QString result = QString::fromStdString(text);
+QString DisplayText(const QString& text) {
+  QString result = text;
   result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return result;
@@ -89,17 +90,17 @@ void TMainWindow::CreateToolbar() {
   Panel1 = Named(new BevelPanel(this), "Panel1");
   Panel1->setGeometry(0, 0, width(), brelvox::ToolbarHeight);
 
-  auto button = [this](const char* name, const char* glyph, const char* caption, int left) {
-    auto* b = Named(
-        new GlyphButton(QString::fromLatin1(glyph), QString::fromLatin1(caption), Panel1), name);
+  auto button = [this](const char* name, const char* glyph, const QString& caption, int left) {
+    auto* b = Named(new GlyphButton(QString::fromLatin1(glyph), caption, Panel1), name);
     b->setGeometry(left, 8, 73, 33);
     return b;
   };
-  NewButton = button("NewButton", "glyph_new", "New", 8);
-  SoundButton = button("SoundButton", "glyph_sound", "Silent", 88);
-  InfoButton = button("InfoButton", "glyph_info", "Info", 168);
-  PauseButton = button("PauseButton", "glyph_pause", "Pause", 248);
-  HintButton = button("HintButton", "glyph_hint", "Hint", 328);
+  // Silent and Pause are captions the logic changes later.
+  NewButton = button("NewButton", "glyph_new", tr("New"), 8);
+  SoundButton = button("SoundButton", "glyph_sound", CoreText("Silent"), 88);
+  InfoButton = button("InfoButton", "glyph_info", tr("Info"), 168);
+  PauseButton = button("PauseButton", "glyph_pause", CoreText("Pause"), 248);
+  HintButton = button("HintButton", "glyph_hint", tr("Hint"), 328);
   connect(NewButton, &QPushButton::clicked, this, [this] { logic_.NewButtonClick(); });
   connect(SoundButton, &QPushButton::clicked, this, [this] { logic_.SoundButtonClick(); });
   connect(InfoButton, &QPushButton::clicked, this, [this] { logic_.InfoButtonClick(); });
@@ -251,7 +252,7 @@ void TMainWindow::SetDisplayVisible(brelvox::Display display, bool visible) {
 
 void TMainWindow::SetCaption(brelvox::CaptionOf control, const std::string& caption) {
   GlyphButton* button = control == brelvox::CaptionOf::PauseButton ? PauseButton : SoundButton;
-  button->setText(QString::fromStdString(caption));
+  button->setText(CoreText(caption));
 }
 
 void TMainWindow::SetWindowWidth(int width) {
@@ -362,8 +363,8 @@ int TMainWindow::ChooseLevel() {
 
 std::string TMainWindow::AskName() {
   QInputDialog prompt;
-  prompt.setWindowTitle(QStringLiteral("New highscore!"));
-  prompt.setLabelText(QStringLiteral("Enter your name:"));
+  prompt.setWindowTitle(tr("New highscore!"));
+  prompt.setLabelText(tr("Enter your name:"));
   prompt.setInputMode(QInputDialog::TextInput);
   prompt.setTextValue(QString());
   if (auto* edit = prompt.findChild<QLineEdit*>()) LimitToNameLength(edit);
@@ -374,7 +375,7 @@ std::string TMainWindow::AskName() {
 void TMainWindow::ShowMessage(const std::string& caption, const std::string& text,
                               brelvox::MessageIcon icon) {
   QMessageBox box(icon == brelvox::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QString::fromStdString(caption), DisplayText(text), QMessageBox::Ok);
+                  CoreText(caption), DisplayText(CoreText(text)), QMessageBox::Ok);
   box.exec();
 }
 
