@@ -41,6 +41,7 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
   BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this),
                      "BackButton");
   BackButton->setGeometry(227, 183, 73, 33);
+  BackButton->TakeTabFocus();
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
 
   logic_.HighscoreFormCreate();

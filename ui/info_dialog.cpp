@@ -132,16 +132,19 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this),
                      "BackButton");
   BackButton->setGeometry(15, 202, 73, 33);
+  BackButton->TakeTabFocus();
   connect(BackButton, &QPushButton::clicked, this, [this] { BackButtonClick(); });
   HowButton =
       Named(new GlyphButton(QStringLiteral("glyph_howto"), QStringLiteral("Howto..."), this),
             "HowButton");
   HowButton->setGeometry(128, 202, 73, 33);
+  HowButton->TakeTabFocus();
   connect(HowButton, &QPushButton::clicked, this, [this] { HowButtonClick(); });
   ScoresButton =
       Named(new GlyphButton(QStringLiteral("glyph_scores"), QStringLiteral("Scores"), this),
             "ScoresButton");
   ScoresButton->setGeometry(240, 202, 73, 33);
+  ScoresButton->TakeTabFocus();
   connect(ScoresButton, &QPushButton::clicked, this, [this] { ScoresButtonClick(); });
 
   ListBox1 = Named(new QListWidget(this), "ListBox1");
@@ -171,6 +174,7 @@ void TInfo::showEvent(QShowEvent* event) {
 void TInfo::FormActivate() {
   setFixedHeight(kFoldedHeight);
   HowButton->setEnabled(true);
+  BackButton->setFocus();  // each opening starts on Back, as the first one does
   Version->setText(QStringLiteral("Ver. 1.2"));
   Version->adjustSize();
 }
