@@ -361,7 +361,7 @@ int TMainWindow::ChooseLevel() {
 }
 
 std::string TMainWindow::AskName() {
-  QInputDialog prompt;
+  QInputDialog prompt(this);
   prompt.setWindowTitle(QStringLiteral("New highscore!"));
   prompt.setLabelText(QStringLiteral("Enter your name:"));
   prompt.setInputMode(QInputDialog::TextInput);
@@ -374,7 +374,7 @@ std::string TMainWindow::AskName() {
 void TMainWindow::ShowMessage(const std::string& caption, const std::string& text,
                               brelvox::MessageIcon icon) {
   QMessageBox box(icon == brelvox::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QString::fromStdString(caption), DisplayText(text), QMessageBox::Ok);
+                  QString::fromStdString(caption), DisplayText(text), QMessageBox::Ok, this);
   box.exec();
 }
 
