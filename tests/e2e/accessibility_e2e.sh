@@ -44,13 +44,13 @@ mines=$(cd "$scratch/sim" && printf 'seed %s\nnew 0\ndump\n' "$seed" | "$sim" |
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 BRELVOX_TEST_SEED=$seed start_program "$program"
-xdotool windowfocus --sync "$main"
+focus_window "$main"
 xdotool key ctrl+n
 chooser=$(window_named "choose a level") || die "Ctrl+N opened no level chooser"
-xdotool windowfocus --sync "$chooser"
+focus_window "$chooser"
 xdotool key Return
 expect_size "$main" 603x564 "easy game"
-xdotool windowfocus --sync "$main"
+focus_window "$main"
 
 timeout 60 "$python" "$here/accessible_tree.py" Brelvox "$(echo $mines)" ||
   fail "the accessibility tree"
