@@ -7,7 +7,8 @@ MINES holds the easy board's eight rows, '*' for a mine. The script finds the
 board table with every cell's name, row and column, the named counters and
 the named arrow buttons, then uncovers a covered cell without a mine through
 the cell's own action and checks that its name changes, and that the board
-cursor's cell is the focused one. It prints the tree it
+cursor's cell is the focused one, hearing the events for these changes and
+the clock's. It prints the tree it
 walked and exits non-zero on the first missing piece.
 """
 
@@ -53,6 +54,20 @@ def named(nodes, name, roles):
         if node.name == name and node.getRoleName() in roles:
             return node
     fail("no %s named %r" % (" or ".join(roles), name))
+
+
+def listen_for(heard, wanted, seconds=5):
+    """Runs the event loop until an event in `heard` is `wanted`."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        if any(wanted(e) for e in heard):
+            return True
+        time.sleep(0.05)
+    return False
 
 
 def main():
@@ -102,6 +117,14 @@ def main():
     if target is None:
         fail("no covered cell without a mine")
 
+    # What a screen reader hears of changes: listen for them from here on.
+    heard = []
+    pyatspi.Registry.registerEventListener(
+        lambda event: heard.append((event.type, event.source.name if event.source else "")),
+        "object:property-change:accessible-name", "object:state-changed:focused",
+        "object:text-changed")
+    time.sleep(0.5)  # the program learns of the listener over the bus
+
     row, col, cell = target
     action = cell.queryAction()
     actions = [action.getName(i) for i in range(action.nActions)]
@@ -116,6 +139,8 @@ def main():
     if name in ("covered", "mine") or name not in CELL_NAMES:
         fail("uncovering cell %d,%d left it %r" % (row, col, name))
     print("uncovered row %d, column %d: %s" % (row, col, name))
+    if not listen_for(heard, lambda e: e[0] == "object:property-change:accessible-name" and e[1] == name):
+        fail("no name change heard for the uncovered cell: %s" % heard)
 
     # The first arrow key shows the board cursor at the centre: that cell,
     # and no other, is focused.
@@ -129,6 +154,13 @@ def main():
         time.sleep(0.1)
     if focused != [(4, 4)]:
         fail("focused cells after the first arrow key: %s" % focused)
+    centre = table.getAccessibleAt(4, 4).name
+    if not listen_for(heard, lambda e: e[0].startswith("object:state-changed:focused") and e[1] == centre):
+        fail("no focus change heard for the cursor cell: %s" % heard)
+    # The clock runs: each second is told as its new text.
+    if not listen_for(heard, lambda e: e[0].startswith("object:text-changed") and e[1] == "Time"):
+        fail("no change of the clock heard: %s" % heard)
+    print("heard %d changes of names, focus and text" % len(heard))
     print("PASS: the board, its counters and its arrow buttons are readable")
 
 
