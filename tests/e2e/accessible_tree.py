@@ -8,8 +8,8 @@ board table with every cell's name, row and column, the named counters and
 the named arrow buttons, then uncovers a covered cell without a mine through
 the cell's own action and checks that its name changes, and that the board
 cursor's cell is the focused one, hearing the events for these changes and
-the clock's. It prints the tree it
-walked and exits non-zero on the first missing piece.
+the clock's. It prints the tree it walked and exits non-zero on the first
+missing piece.
 """
 
 import subprocess
