@@ -41,6 +41,7 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
 
   BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), tr("Back"), this), "BackButton");
   BackButton->setGeometry(227, 183, 73, 33);
+  BackButton->TakeTabFocus();
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
   WidenToFitCaption(BackButton, 121);
 

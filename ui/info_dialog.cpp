@@ -164,14 +164,17 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
 
   BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), tr("Back"), this), "BackButton");
   BackButton->setGeometry(15, 202, 73, 33);
+  BackButton->TakeTabFocus();
   connect(BackButton, &QPushButton::clicked, this, [this] { BackButtonClick(); });
   HowButton =
       Named(new GlyphButton(QStringLiteral("glyph_howto"), tr("Howto..."), this), "HowButton");
   HowButton->setGeometry(128, 202, 73, 33);
+  HowButton->TakeTabFocus();
   connect(HowButton, &QPushButton::clicked, this, [this] { HowButtonClick(); });
   ScoresButton =
       Named(new GlyphButton(QStringLiteral("glyph_scores"), tr("Scores"), this), "ScoresButton");
   ScoresButton->setGeometry(240, 202, 73, 33);
+  ScoresButton->TakeTabFocus();
   connect(ScoresButton, &QPushButton::clicked, this, [this] { ScoresButtonClick(); });
   // A longer translated caption may take part of the gaps between them.
   for (GlyphButton* button : {BackButton, HowButton, ScoresButton}) WidenToFitCaption(button, 95);
@@ -215,6 +218,7 @@ void TInfo::showEvent(QShowEvent* event) {
 void TInfo::FormActivate() {
   setFixedHeight(kFoldedHeight);
   HowButton->setEnabled(true);
+  BackButton->setFocus();  // each opening starts on Back, as the first one does
   Version->setText(tr("Ver. %1").arg(QStringLiteral("1.2")));
   Version->adjustSize();
 }

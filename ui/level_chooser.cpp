@@ -64,10 +64,12 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
 
   Start = Named(new GlyphButton(QStringLiteral("glyph_start"), tr("Start"), this), "Start");
   Start->setGeometry(200, 136, 73, 33);
+  Start->TakeTabFocus();
   Start->setDefault(true);  // Enter starts the selected level
   connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
   Cancel = Named(new GlyphButton(QStringLiteral("glyph_cancel"), tr("Cancel"), this), "Cancel");
   Cancel->setGeometry(288, 136, 73, 33);
+  Cancel->TakeTabFocus();
   connect(Cancel, &QPushButton::clicked, this, [this] { reject(); });
 
   levelClick();
@@ -109,5 +111,9 @@ void TLevelChoose::reject() {
 
 void TLevelChoose::showEvent(QShowEvent* event) {
   levelClick();
+  // Every opening starts on the levels, whichever button had the focus last
+  // time, so that the arrows pick and Enter starts.
+  const int index = SelectedIndex();
+  if (index >= 0 && index < brelvox::kLevelCount) levelItems[index]->setFocus();
   QDialog::showEvent(event);
 }

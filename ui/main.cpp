@@ -11,6 +11,41 @@
 #include "quit_signals.h"
 #include "translations.h"
 
+#ifdef BRELVOX_TEST_SEED
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QTimer>
+
+namespace {
+
+// Types `keys` (key sequences such as "Ctrl+N", one a word) into the modal
+// dialog on top, or else the main window, a step apart: the way in for tests
+// under a compositor that has no keyboard to give them.
+void TypeKeys(QWidget* mainWindow, const QStringList& keys) {
+  auto* timer = new QTimer(mainWindow);
+  timer->setInterval(300);
+  QObject::connect(
+      timer, &QTimer::timeout, mainWindow, [mainWindow, timer, keys, next = 0]() mutable {
+        if (next >= keys.size()) {
+          timer->stop();
+          return;
+        }
+        const QKeyCombination key = QKeySequence(keys[next++])[0];
+        QWidget* target = QApplication::activeModalWidget();
+        if (!target) target = mainWindow;
+        // Posted, not sent: a key that opens a modal dialog must not hold up
+        // this timer, which types into that dialog next.
+        QApplication::postEvent(
+            target, new QKeyEvent(QEvent::KeyPress, key.key(), key.keyboardModifiers()));
+        QApplication::postEvent(
+            target, new QKeyEvent(QEvent::KeyRelease, key.key(), key.keyboardModifiers()));
+      });
+  timer->start();
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char** argv) {
   if (const auto code = HandleCommandLine(argc, argv)) return *code;
   QApplication app(argc, argv);
@@ -23,9 +58,11 @@ int main(int argc, char** argv) {
   InstallTranslators(app, MessagesLocale());  // before any window is built
 
   TMainWindow mainWindow;
-  TLevelChoose levelChoose;
-  TInfo info(mainWindow.Logic());
-  THighscore highscore(mainWindow.Logic());
+  // The dialogs belong to the main window, so that every window system,
+  // Wayland compositors included, places them over it.
+  TLevelChoose levelChoose(&mainWindow);
+  TInfo info(mainWindow.Logic(), &mainWindow);
+  THighscore highscore(mainWindow.Logic(), &mainWindow);
   info.SetHighscore(&highscore);
   mainWindow.SetDialogs(&levelChoose, &info, &highscore);
 #ifdef BRELVOX_TEST_SEED
@@ -34,6 +71,8 @@ int main(int argc, char** argv) {
   bool seeded = false;
   const uint seed = qEnvironmentVariable("BRELVOX_TEST_SEED").toUInt(&seeded);
   if (seeded) mainWindow.Logic().SetRandomSeed(seed);
+  const QString keys = qEnvironmentVariable("BRELVOX_TEST_KEYS");
+  if (!keys.isEmpty()) TypeKeys(&mainWindow, keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 #endif
 
   QuitSignals quitSignals(&mainWindow);

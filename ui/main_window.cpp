@@ -362,7 +362,7 @@ int TMainWindow::ChooseLevel() {
 }
 
 std::string TMainWindow::AskName() {
-  QInputDialog prompt;
+  QInputDialog prompt(this);
   prompt.setWindowTitle(tr("New highscore!"));
   prompt.setLabelText(tr("Enter your name:"));
   prompt.setInputMode(QInputDialog::TextInput);
@@ -375,7 +375,7 @@ std::string TMainWindow::AskName() {
 void TMainWindow::ShowMessage(const std::string& caption, const std::string& text,
                               brelvox::MessageIcon icon) {
   QMessageBox box(icon == brelvox::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  CoreText(caption), DisplayText(CoreText(text)), QMessageBox::Ok);
+                  CoreText(caption), DisplayText(CoreText(text)), QMessageBox::Ok, this);
   box.exec();
 }
 

@@ -91,3 +91,13 @@ start_program() {
   done
   die "no main window"
 }
+
+# Gives window $1 the keyboard, waiting until it is mapped: a window that
+# exists but is not yet viewable refuses the focus.
+focus_window() {
+  for _ in $(seq 50); do
+    xdotool windowfocus --sync "$1" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  die "window $1 never took the focus"
+}
