@@ -6,7 +6,9 @@
 #   damaged_cues_e2e.sh PATH/TO/brelvox ASSETS_DIR [CASE...]
 #
 # A case names what is done to the cues of one run (see `damage` below); all
-# cases run when none is given.
+# cases run when none is given. They run without a sound server, and some
+# once more with a private one when PulseAudio is installed, so that the
+# whole cues are really played.
 set -u
 program=$(realpath "${1:?usage: damaged_cues_e2e.sh PROGRAM ASSETS_DIR [CASE...]}")
 assets=$(realpath "${2:?}")
@@ -87,9 +89,37 @@ shown_main() {
   die "$1: the main window did not show"
 }
 
-for case_name in "${cases[@]}"; do
+# A private sound server that plays into nothing.
+start_sound_server() {
+  mkdir -m 700 "$scratch/pulse" "$scratch/pulse-home"
+  HOME=$scratch/pulse-home XDG_RUNTIME_DIR=$scratch/pulse pulseaudio -n --daemonize=no \
+    --exit-idle-time=-1 --use-pid-file=no -L module-null-sink \
+    -L "module-native-protocol-unix auth-anonymous=1 socket=$scratch/pulse/native" \
+    >"$scratch/pulse.log" 2>&1 &
+  pulse_pid=$!
+  extra_cleanup='kill $pulse_pid 2>/dev/null; wait $pulse_pid 2>/dev/null'
+  for _ in $(seq 50); do
+    [ -S "$scratch/pulse/native" ] && break
+    sleep 0.1
+  done
+  [ -S "$scratch/pulse/native" ] || { cat "$scratch/pulse.log"; die "the sound server did not start"; }
+}
+
+runs=("${cases[@]}")
+if command -v pulseaudio >/dev/null; then
+  for c in "${cases[@]}"; do
+    case $c in truncated | odd-data | pipes) runs+=("$c+sound") ;; esac
+  done
+fi
+unset PULSE_SERVER
+for run in "${runs[@]}"; do
+  case_name=$run
+  if [ "${run%+sound}" != "$run" ] && [ -z "${PULSE_SERVER:-}" ]; then
+    start_sound_server
+    export PULSE_SERVER=unix:$scratch/pulse/native
+  fi
   grower=
-  damage "$case_name"
+  damage "${run%+sound}"
   start_program "$program"
   shown_main "$case_name"
   eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^[XY]=')"
