@@ -2,7 +2,9 @@
 // main window closes.
 #include <QApplication>
 #include <QIcon>
+#include <optional>
 
+#include "app/standard_streams.h"
 #include "command_line.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
@@ -47,8 +49,12 @@ void TypeKeys(QWidget* mainWindow, const QStringList& keys) {
 #endif
 
 int main(int argc, char** argv) {
+  brelvox::OpenClosedStandardStreams();
   if (const auto code = HandleCommandLine(argc, argv)) return *code;
+  if (const auto code = CheckForDisplay(argc, argv)) return *code;
+  std::optional<WindowSystemStart> starting(std::in_place);
   QApplication app(argc, argv);
+  starting.reset();
   QApplication::setApplicationName(QStringLiteral("Brelvox"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.brelvox.Brelvox"));
   QIcon icon(QStringLiteral(":/assets/icon.png"));

@@ -1,11 +1,5 @@
 #include "main_window.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstring>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -16,14 +10,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 
 #include "accessible.h"
 #include "app/window_geometry.h"
 #include "bevel_panel.h"
 #include "board_area.h"
+#include "cue_player.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
@@ -283,37 +276,12 @@ void TMainWindow::EndBusyCursor() {
   QApplication::restoreOverrideCursor();
 }
 
-namespace {
-
-// Only what looks like wave audio of a sensible size reaches the player, so a
-// huge or foreign file named like a cue can never stall the game. The file is
-// opened without waiting (a pipe put in its place must not block) and checked
-// to be a regular file once open.
-bool LooksLikeWave(const std::filesystem::path& file) {
-  constexpr off_t kMaxCueBytes = 16 << 20;
-  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  char head[12];
-  const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 44 &&
-                  st.st_size <= kMaxCueBytes && ::read(fd, head, sizeof head) == sizeof head &&
-                  std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0;
-  ::close(fd);
-  return ok;
-}
-
-}  // namespace
-
 void TMainWindow::PlaySound(const std::string&, const std::filesystem::path& file) {
-  // One player: a new cue cuts off the one before. Failures stay silent.
-  if (!LooksLikeWave(file)) return;
-  if (!player_) player_ = new QSoundEffect(this);
-  const QUrl source = QUrl::fromLocalFile(QString::fromStdString(file.string()));
-  if (player_->source() != source) {
-    player_->stop();
-    player_->setSource(source);
-  }
-  player_->play();
+  // Failures stay silent: a file that is no wave audio never reaches the player.
+  auto sound = waves_.Load(file);
+  if (!sound) return;
+  if (!player_) player_ = new CuePlayer(this);
+  player_->Play(std::move(sound));
 }
 
 brelvox::ScreenSize TMainWindow::GetScreenSize() {

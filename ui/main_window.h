@@ -9,13 +9,14 @@
 
 #include "app/main_window_logic.h"
 #include "app/view.h"
+#include "app/wave_sound.h"
 #include "board_picture.h"
 
 class BoardArea;
 class KeyboardControl;
-class QSoundEffect;
 class QTimer;
 class BevelPanel;
+class CuePlayer;
 class GlyphButton;
 class THighscore;
 class TInfo;
@@ -97,7 +98,8 @@ class TMainWindow : public QWidget, public brelvox::View {
   QTimer* Animator;
 
   BoardPicture image_;
-  QSoundEffect* player_ = nullptr;
+  brelvox::WaveCache waves_;
+  CuePlayer* player_ = nullptr;
   TLevelChoose* levelChoose_ = nullptr;
   TInfo* info_ = nullptr;
   THighscore* highscore_ = nullptr;

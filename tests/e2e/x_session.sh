@@ -86,7 +86,7 @@ start_program() {
     (cd "$scratch/work" && exec "$@") >"$scratch/program.log" 2>&1 &
     app_pid=$!
     main=$(window_named Brelvox) && return 0
-    grep -q "could not connect to display" "$scratch/program.log" || break
+    grep -q "cannot open a display" "$scratch/program.log" || break
     sleep 1
   done
   die "no main window"
