@@ -12,6 +12,10 @@ int main(int argc, char** argv) {
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
   }
+#ifdef BRELVOX_TEST_SCALE_FACTOR
+  // Tests of a screen with more device pixels than logical ones.
+  qputenv("QT_SCALE_FACTOR", BRELVOX_TEST_SCALE_FACTOR);
+#endif
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
