@@ -1,9 +1,13 @@
 // The desktop program on a screen with two device pixels per logical one
-// (this binary runs with QT_SCALE_FACTOR=2): the logical geometry stays, and
-// what it draws uses the screen's pixels instead of doubling the 1x ones.
+// (this binary opens its windows there, beside a screen of ratio 1): the
+// logical geometry stays, and what it draws uses the screen's pixels instead
+// of doubling the 1x ones.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include "program.h"
 #include "vex_digital.h"
@@ -83,6 +87,34 @@ TEST(RatioTwoTest, CountersGlyphsAndInfoPictureUseTheDevicePixels) {
   program.info.show();
   const QImage picture = Grab(Child<QWidget>(&program.info, "Image1"));
   EXPECT_EQ(picture, Asset2x(QStringLiteral("info_picture")));
+}
+
+QScreen* Screen(const char* name) {
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen->name() == QLatin1String(name)) return screen;
+  return nullptr;
+}
+
+TEST(RatioTwoTest, MovingToAScreenOfAnotherRatioDrawsTheBoardForIt) {
+  Program program;
+  TMainWindow& w = program.window;
+  program.New(0);
+  const QImage at2 = w.Image().Image();
+  ASSERT_NE(Screen("one"), nullptr);
+  w.windowHandle()->setScreen(Screen("one"));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(w.devicePixelRatioF(), 1.0);
+  const QImage shown = Grab(&w);
+  EXPECT_EQ(shown.size(), w.size());
+  EXPECT_EQ(w.Image().Image().size(), at2.deviceIndependentSize().toSize());
+  EXPECT_EQ(shown.copy(QRect(QPoint(0, brelvox::ToolbarHeight), w.Image().Image().size())),
+            w.Image().Image().convertToFormat(QImage::Format_RGB32));
+
+  w.windowHandle()->setScreen(Screen("two"));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(w.devicePixelRatioF(), 2.0);
+  Grab(&w);
+  EXPECT_EQ(w.Image().Image(), at2);
 }
 
 }  // namespace
