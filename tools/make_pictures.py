@@ -6,6 +6,12 @@ files with zlib and struct. Small pictures are character grids with a
 palette; the larger ones are drawn from simple shapes tested at pixel
 centres, so every edge stays hard (no smoothing, no blur).
 
+Every picture but the icons (which come in many sizes already) is also
+written at two and three times its size, as name@2x.png and name@3x.png, for
+screens with more device pixels per logical pixel. Shapes are drawn again at
+the finer resolution; character grids are enlarged with a rule that rounds
+off their diagonal steps instead of repeating pixels.
+
     python3 tools/make_pictures.py                 # writes assets/*.png
     python3 tools/make_pictures.py --out DIR       # writes into DIR instead
     python3 tools/make_pictures.py --preview DIR   # also writes enlarged copies
@@ -50,13 +56,25 @@ def write_png(path, width, height, rows, alpha=False):
 
 
 class Canvas:
-    def __init__(self, w, h, bg=(0, 0, 0)):
-        self.w, self.h = w, h
-        self.px = [[bg] * w for _ in range(h)]
+    """A picture of w x h logical pixels, each k x k device pixels. w, h and
+    px are in device pixels; the drawing operations take logical ones."""
+
+    def __init__(self, w, h, bg=(0, 0, 0), k=1):
+        self.k = k
+        self.lw, self.lh = w, h
+        self.w, self.h = w * k, h * k
+        self.px = [[bg] * self.w for _ in range(self.h)]
 
     def set(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y][x] = c
+        k = self.k
+        if k == 1:
+            if 0 <= x < self.w and 0 <= y < self.h:
+                self.px[y][x] = c
+            return
+        for yy in range(y * k, y * k + k):
+            for xx in range(x * k, x * k + k):
+                if 0 <= xx < self.w and 0 <= yy < self.h:
+                    self.px[yy][xx] = c
 
     def get(self, x, y):
         return self.px[y][x]
@@ -68,12 +86,16 @@ class Canvas:
                 self.set(x, y, c)
 
     def shape(self, inside, c, x0=0, y0=0, x1=None, y1=None):
-        """Sets every pixel whose centre (x, y) satisfies inside(x, y)."""
-        x1 = self.w - 1 if x1 is None else x1
-        y1 = self.h - 1 if y1 is None else y1
-        for y in range(max(0, y0), min(self.h - 1, y1) + 1):
-            for x in range(max(0, x0), min(self.w - 1, x1) + 1):
-                if inside(x, y):
+        """Sets every pixel whose centre (x, y) satisfies inside(x, y). The
+        bounds are logical; on a finer canvas each device pixel is tested at
+        its own centre, given in logical coordinates."""
+        k = self.k
+        x1 = self.lw - 1 if x1 is None else x1
+        y1 = self.lh - 1 if y1 is None else y1
+        for y in range(max(0, y0 * k), min(self.h - 1, y1 * k + k - 1) + 1):
+            for x in range(max(0, x0 * k), min(self.w - 1, x1 * k + k - 1) + 1):
+                if inside(x if k == 1 else (x + 0.5) / k - 0.5,
+                          y if k == 1 else (y + 0.5) / k - 0.5):
                     self.px[y][x] = c
 
     def disc(self, cx, cy, r, c):
@@ -93,18 +115,25 @@ class Canvas:
         self.shape(inside, c)
 
     def grid(self, rows, palette, ox=0, oy=0, skip='.'):
-        """Draws a character grid; the skip character leaves pixels alone."""
+        """Draws a character grid; the skip character leaves pixels alone.
+        On a finer canvas the grid is enlarged with rounded diagonals."""
+        if self.k > 1:
+            layer = Canvas(len(rows[0]), len(rows), None)
+            layer.grid(rows, palette, skip=skip)
+            self.paste(upscaled(layer, self.k), ox * self.k, oy * self.k, None)
+            return
         for y, row in enumerate(rows):
             for x, ch in enumerate(row):
                 if ch != skip:
                     self.set(ox + x, oy + y, palette[ch])
 
     def paste(self, other, ox, oy, transparent=None):
+        """Copies device pixels; ox and oy are device pixels too."""
         for y in range(other.h):
             for x in range(other.w):
                 c = other.px[y][x]
-                if c != transparent:
-                    self.set(ox + x, oy + y, c)
+                if c != transparent and 0 <= ox + x < self.w and 0 <= oy + y < self.h:
+                    self.px[oy + y][ox + x] = c
 
     def scaled(self, n):
         out = Canvas(self.w * n, self.h * n)
@@ -133,8 +162,51 @@ class Canvas:
                 out.px[2 * y + 1][2 * x + 1] = e3
         return out
 
+    def scale3x(self):
+        """Triples the size and rounds off diagonal steps, like scale2x."""
+        out = Canvas(self.w * 3, self.h * 3)
+        g = self.get
+        for y in range(self.h):
+            for x in range(self.w):
+                e = g(x, y)
+                up, down = y > 0, y < self.h - 1
+                left, right = x > 0, x < self.w - 1
+                a = g(x - 1, y - 1) if up and left else e
+                b = g(x, y - 1) if up else e
+                c = g(x + 1, y - 1) if up and right else e
+                d = g(x - 1, y) if left else e
+                f = g(x + 1, y) if right else e
+                gg = g(x - 1, y + 1) if down and left else e
+                h = g(x, y + 1) if down else e
+                i = g(x + 1, y + 1) if down and right else e
+                db = d == b and b != f and d != h
+                bf = b == f and b != d and f != h
+                dh = d == h and d != b and h != f
+                hf = h == f and d != h and b != f
+                block = [
+                    d if db else e,
+                    b if (db and e != c) or (bf and e != a) else e,
+                    f if bf else e,
+                    d if (db and e != gg) or (dh and e != a) else e,
+                    e,
+                    f if (bf and e != i) or (hf and e != c) else e,
+                    d if dh else e,
+                    h if (dh and e != i) or (hf and e != gg) else e,
+                    f if hf else e,
+                ]
+                for n, colour in enumerate(block):
+                    out.px[3 * y + n // 3][3 * x + n % 3] = colour
+        return out
+
     def save(self, path):
         write_png(path, self.w, self.h, self.px)
+
+
+def upscaled(canvas, k):
+    """The picture k times as large (k = 1, 2 or 3) with rounded diagonals."""
+    if k == 1:
+        return canvas
+    return canvas.scale2x() if k == 2 else canvas.scale3x()
 
 
 def check_grid(name, rows, w, h):
@@ -549,8 +621,8 @@ FUSE_CAP = [
 ]
 
 
-def cell_canvas(w, h):
-    return Canvas(w, h, LIGHT)
+def cell_canvas(w, h, k=1):
+    return Canvas(w, h, LIGHT, k)
 
 
 def small_wrong_mark():
@@ -570,8 +642,8 @@ def small_wrong_mark():
     return c
 
 
-def large_bomb(w=25, h=32, ox=0):
-    c = cell_canvas(w, h)
+def large_bomb(w=25, h=32, ox=0, k=1, top=True):
+    c = cell_canvas(w, h, k)
     cx, cy, r = ox + 10.5, 20.5, 11.0
     # Grey edge in the lower part of the ball, like a soft reflection.
     c.shape(lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r, GREY)
@@ -581,15 +653,21 @@ def large_bomb(w=25, h=32, ox=0):
             and y >= cy + 3, BLACK)
     # A small highlight on the upper left of the ball.
     c.grid(['.gg', 'gw.', 'g..'], CELL_PAL, int(cx) - 6, int(cy) - 7)
-    c.grid(FUSE_CAP, CELL_PAL, ox + 16, 8)
-    c.grid(FLAME, CELL_PAL, ox + 18, 0)
+    if top:
+        bomb_top(c, ox)
     return c
 
 
-def large_mark():
+def bomb_top(c, ox):
+    """The fuse cap and the flame above it, at the large bomb's upper right."""
+    c.grid(FUSE_CAP, CELL_PAL, ox + 16, 8)
+    c.grid(FLAME, CELL_PAL, ox + 18, 0)
+
+
+def large_mark(k=1):
     """A red octagonal stop sign with a white rim and STOP across it."""
     w, h = 25, 24
-    c = cell_canvas(w, h)
+    c = cell_canvas(w, h, k)
     cx, cy = 12.0, 11.5
 
     def octagon(a, cut):
@@ -603,15 +681,20 @@ def large_mark():
     return c
 
 
-def large_wrong_mark():
-    c = large_bomb(29, 32, 2)
+def large_wrong_mark(k=1):
+    """The large bomb, flame and fuse cap included, crossed out."""
+    ox = 2
+    c = large_bomb(29, 32, ox, k, top=False)
     # A red X of two strokes about four pixels wide, corner to corner.
     c.stroke(0, 0, 28, 31, 2.0, RED)
     c.stroke(28, 0, 0, 31, 2.0, RED)
+    # The fuse cap and the flame lie on the stroke to the upper right corner:
+    # they go in front of it, so the whole bomb shows, crossed out.
+    bomb_top(c, ox)
     return c
 
 
-def make_cells():
+def make_cells(k=1):
     for rows, w, h, name in ((BMP0_0, 4, 15, 'BMP0_0'), (BMP1_0, 10, 13, 'BMP1_0')):
         check_grid(name, rows, w, h)
     m = cell_canvas(4, 15)
@@ -619,12 +702,12 @@ def make_cells():
     b = cell_canvas(10, 13)
     b.grid(BMP1_0, CELL_PAL)
     out = {
-        'BMP0_0': m,
-        'BMP1_0': b,
-        'BMP2_0': small_wrong_mark(),
-        'BMP0_1': large_mark(),
-        'BMP1_1': large_bomb(),
-        'BMP2_1': large_wrong_mark(),
+        'BMP0_0': upscaled(m, k),
+        'BMP1_0': upscaled(b, k),
+        'BMP2_0': upscaled(small_wrong_mark(), k),
+        'BMP0_1': large_mark(k),
+        'BMP1_1': large_bomb(k=k),
+        'BMP2_1': large_wrong_mark(k),
     }
     allowed = set(CELL_PAL.values())
     for name, img in out.items():
@@ -878,9 +961,9 @@ def icons():
 NUM_COLOURS = {1: hexcol('000080'), 2: RED, 3: hexcol('008000')}
 
 
-def info_picture():
+def info_picture(k=1):
     w, h = 95, 115
-    c = Canvas(w, h, BLACK)
+    c = Canvas(w, h, BLACK, k)
     # Sky in hard bands, lighter towards the horizon.
     sky = [hexcol(v) for v in ('3A6FD8', '4A80E0', '5B90E8', '6EA2EE', '82B4F2', '98C6F6')]
     horizon = 62
@@ -1007,15 +1090,26 @@ def main():
     pictures.update(icons())
     pictures['info_picture'] = info_picture()
 
+    # The finer copies: shapes drawn anew, the rest enlarged.
+    finer = {}
+    for k in (2, 3):
+        drawn = make_cells(k)
+        drawn['info_picture'] = info_picture(k)
+        for name, img in pictures.items():
+            if name.startswith('icon'):
+                continue
+            finer['%s@%dx' % (name, k)] = drawn.get(name) or upscaled(img, k)
+
     os.makedirs(args.out, exist_ok=True)
-    for name, img in sorted(pictures.items()):
+    for name, img in sorted(list(pictures.items()) + list(finer.items())):
         img.save(os.path.join(args.out, name + '.png'))
     if args.preview:
         os.makedirs(args.preview, exist_ok=True)
         for name, img in sorted(pictures.items()):
             k = max(1, min(12, 400 // max(img.w, img.h)))
             img.scaled(k).save(os.path.join(args.preview, name + '.png'))
-    print('%d pictures written to %s' % (len(pictures), os.path.normpath(args.out)))
+    print('%d pictures written to %s' % (len(pictures) + len(finer),
+                                         os.path.normpath(args.out)))
 
 
 if __name__ == '__main__':

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+#include <QtMath>
 
 #include "game/board.h"
 
@@ -43,18 +44,19 @@ void FillRect(QPainter& painter, int left, int top, int right, int bottom, const
     painter.fillRect(QRect(left, top, right - left, bottom - top), color);
 }
 
-QImage LoadPicture(const char* name) {
-  QImage picture(QStringLiteral(":/assets/%1.png").arg(QLatin1String(name)));
-  if (picture.isNull()) return QImage();
-  // Cell pictures are copied opaquely, their own background included.
-  return picture.convertToFormat(QImage::Format_RGB32);
+quint32 Key(int col, int row) {
+  return (static_cast<quint32>(col) << 16) | static_cast<quint16>(row);
 }
 
 }  // namespace
 
 BoardPicture::BoardPicture() : font_(QStringLiteral("Times New Roman")) {
   const char* names[6] = {"BMP0_0", "BMP1_0", "BMP2_0", "BMP0_1", "BMP1_1", "BMP2_1"};
-  for (int i = 0; i < 6; ++i) pictures_[i] = LoadPicture(names[i]);
+  // Cell pictures are copied opaquely, their own background included.
+  for (int i = 0; i < 6; ++i) {
+    pictures_[i] = sharp::LoadAsset(QLatin1String(names[i]), 1, QImage::Format_RGB32);
+    finer_[i] = sharp::ScaledAsset(QLatin1String(names[i]), QImage::Format_RGB32);
+  }
   font_.setStyle(QFont::StyleNormal);
   font_.setWeight(QFont::Normal);
   font_.setPointSize(39);
@@ -64,8 +66,41 @@ BoardPicture::BoardPicture() : font_(QStringLiteral("Times New Roman")) {
 }
 
 void BoardPicture::Resize(int width, int height) {
-  image_ = QImage(qMax(width, 0), qMax(height, 0), QImage::Format_RGB32);
+  width = qMax(width, 0);
+  height = qMax(height, 0);
+  image_ = QImage(qCeil(width * ratio_), qCeil(height * ratio_), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio_);
   image_.fill(kBlack);
+  underCovered_.clear();
+  cells_.clear();
+  coveredCols_ = coveredRows_ = -1;
+}
+
+void BoardPicture::SetDevicePixelRatio(qreal ratio) {
+  if (ratio <= 0 || qFuzzyCompare(ratio, ratio_)) return;
+  const QSize logical = image_.deviceIndependentSize().toSize();
+  const auto under = underCovered_;
+  const auto cells = cells_;
+  const int cols = coveredCols_, rows = coveredRows_;
+  ratio_ = ratio;
+  if (image_.isNull()) return;
+  image_ = QImage(qCeil(logical.width() * ratio_), qCeil(logical.height() * ratio_),
+                  QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio_);
+  image_.fill(kBlack);
+  auto paintCells = [this](const QHash<quint32, std::uint8_t>& drawn) {
+    for (auto it = drawn.begin(); it != drawn.end(); ++it)
+      Paint(it.value(), static_cast<int>(it.key() >> 16), static_cast<int>(it.key() & 0xFFFF));
+  };
+  paintCells(under);
+  if (cols >= 0) PaintCoveredBoard(cols, rows);
+  paintCells(cells);
+}
+
+const QImage& BoardPicture::Finer(const QImage* picture) {
+  const auto index = static_cast<std::size_t>(picture - pictures_.data());
+  const QImage& finer = finer_[index].For(ratio_);
+  return finer.isNull() ? *picture : finer;
 }
 
 void BoardPicture::FitNumberFont(int cellSize) {
@@ -90,9 +125,15 @@ QRect BoardPicture::DrawCell(std::uint8_t code, int col, int row) {
   const int s = cellSize_;
   const QRect cell(col * s, row * s, s, s);
   if (s <= 0 || image_.isNull()) return cell;
+  cells_.insert(Key(col, row), code);
+  Paint(code, col, row);
+  return cell;
+}
 
+void BoardPicture::Paint(std::uint8_t code, int col, int row) {
+  const int s = cellSize_;
+  const int x = col * s, y = row * s;
   QPainter painter(&image_);
-  const int x = cell.x(), y = cell.y();
   using brelvox::cellCovered, brelvox::cellMarked, brelvox::cellMine, brelvox::cellWrongMark;
   const bool raised = code == cellCovered || code == cellMarked || code == cellWrongMark;
 
@@ -113,9 +154,14 @@ QRect BoardPicture::DrawCell(std::uint8_t code, int col, int row) {
   if (code == cellMine) picture = mine_;
   if (code == cellWrongMark) picture = wrongMark_;
   if (picture) {
-    if (!picture->isNull())
-      painter.drawImage(QPoint(x + s / 2 - picture->width() / 2, y + s / 2 - picture->height() / 2),
-                        *picture);
+    if (!picture->isNull()) {
+      const QPoint at(x + s / 2 - picture->width() / 2, y + s / 2 - picture->height() / 2);
+      const QRect logical(QPoint(0, 0), picture->size());
+      if (ratio_ == 1)
+        painter.drawImage(at, *picture);
+      else
+        sharp::Draw(painter, logical.translated(at), Finer(picture), logical);
+    }
   } else if (brelvox::IsNumber(code) && code != 0) {
     const QString text = QString::number(code);
     painter.setFont(font_);
@@ -128,12 +174,20 @@ QRect BoardPicture::DrawCell(std::uint8_t code, int col, int row) {
     painter.setPen(kNumberColours[code]);
     painter.drawText(left, top + metrics.ascent(), text);
   }
-  return cell;
 }
 
 void BoardPicture::DrawCoveredBoard(int cols, int rows) {
+  if (cellSize_ <= 0 || image_.isNull()) return;
+  for (auto it = cells_.begin(); it != cells_.end(); ++it)
+    underCovered_.insert(it.key(), it.value());
+  cells_.clear();
+  coveredCols_ = cols;
+  coveredRows_ = rows;
+  PaintCoveredBoard(cols, rows);
+}
+
+void BoardPicture::PaintCoveredBoard(int cols, int rows) {
   const int s = cellSize_;
-  if (s <= 0 || image_.isNull()) return;
   const int w = cols * s, h = rows * s;
   QPainter painter(&image_);
   FillRect(painter, 0, 0, w - 1, h - 1, kRaisedFace);

@@ -1,20 +1,29 @@
 // The off-screen picture of the board: every cell is drawn here first, and
-// the main window shows this picture below its toolbar.
+// the main window shows this picture below its toolbar. It is kept at the
+// window's device pixel ratio, so numbers and cell pictures are drawn for
+// the screen's own pixels; all coordinates here are logical.
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <array>
 #include <cstdint>
+
+#include "sharp_picture.h"
 
 class BoardPicture {
  public:
   // Loads the six cell pictures (mark, mine, wrong mark; small and large).
   BoardPicture();
 
-  // A new picture of this size; its content is undefined until drawn.
+  // A new picture of this logical size; its content is undefined until drawn.
   void Resize(int width, int height);
+  // Makes the picture for another device pixel ratio: same logical size,
+  // every cell drawn again at the new resolution.
+  void SetDevicePixelRatio(qreal ratio);
+  qreal DevicePixelRatio() const { return ratio_; }
   // Chooses the number font size and the small or large cell pictures.
   void FitNumberFont(int cellSize);
   // Draws one cell for a cell code; returns its rectangle in the picture.
@@ -22,9 +31,11 @@ class BoardPicture {
   // Paints the whole picture as an all-covered board of cols x rows cells.
   void DrawCoveredBoard(int cols, int rows);
 
+  // The picture in device pixels, its device pixel ratio set.
   const QImage& Image() const { return image_; }
   int CellSize() const { return cellSize_; }
   const QFont& NumberFont() const { return font_; }
+  // The cell pictures in use, at 1x: their sizes are the logical ones.
   const QImage& MarkPicture() const { return *mark_; }
   const QImage& MinePicture() const { return *mine_; }
   const QImage& WrongMarkPicture() const { return *wrongMark_; }
@@ -33,12 +44,27 @@ class BoardPicture {
   static constexpr int kLargePicturesFrom = 35;
 
  private:
+  void Paint(std::uint8_t code, int col, int row);
+  void PaintCoveredBoard(int cols, int rows);
+  // The finer copy of a 1x cell picture, for the current ratio.
+  const QImage& Finer(const QImage* picture);
+
   QImage image_;
   QFont font_;
   int cellSize_ = 0;
+  qreal ratio_ = 1;
   // BMP0_0, BMP1_0, BMP2_0 (small), BMP0_1, BMP1_1, BMP2_1 (large).
   std::array<QImage, 6> pictures_;
+  std::array<sharp::ScaledAsset, 6> finer_;
   const QImage* mark_;
   const QImage* mine_;
   const QImage* wrongMark_;
+
+  // What the picture holds since it was last resized, so that it can be
+  // drawn again at another ratio: the cells drawn before the last covered
+  // board (it leaves one pixel of them), that board, and the cells since.
+  QHash<quint32, std::uint8_t> underCovered_;
+  QHash<quint32, std::uint8_t> cells_;
+  int coveredCols_ = -1;
+  int coveredRows_ = -1;
 };

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "sharp_picture.h"
+
 namespace {
 
 QPixmap Half(const QImage& glyph, int index, QRgb transparent) {
@@ -14,19 +16,25 @@ QPixmap Half(const QImage& glyph, int index, QRgb transparent) {
     for (int x = 0; x < half.width(); ++x)
       if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF)) line[x] = 0;
   }
+  half.setDevicePixelRatio(glyph.devicePixelRatio());
   return QPixmap::fromImage(half);
 }
 
 }  // namespace
 
 QIcon GlyphButton::LoadGlyph(const QString& glyphName) {
-  QImage glyph(QStringLiteral(":/assets/%1.png").arg(glyphName));
-  if (glyph.isNull()) return QIcon();
-  glyph = glyph.convertToFormat(QImage::Format_ARGB32);
-  const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
   QIcon icon;
-  icon.addPixmap(Half(glyph, 0, transparent), QIcon::Normal);
-  icon.addPixmap(Half(glyph, 1, transparent), QIcon::Disabled);
+  // Each scale of the glyph: the icon picks the one that the screen needs.
+  for (int scale = 1; scale <= 3; ++scale) {
+    const QImage glyph = sharp::LoadAsset(glyphName, scale, QImage::Format_ARGB32);
+    if (glyph.isNull()) {
+      if (scale == 1) return QIcon();
+      continue;
+    }
+    const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
+    icon.addPixmap(Half(glyph, 0, transparent), QIcon::Normal);
+    icon.addPixmap(Half(glyph, 1, transparent), QIcon::Disabled);
+  }
   return icon;
 }
 

@@ -26,6 +26,10 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
   for (int col = 0; col < brelvox::kLevelCount; ++col) Table->setColumnWidth(col, 121);
   for (int row = 0; row <= brelvox::kRanks; ++row) Table->setRowHeight(row, 25);
   Table->setShowGrid(true);
+  // "m:s by name" on one line, cut at the cell's right edge: a long name
+  // shows as far as it fits rather than wrapping out of sight.
+  Table->setWordWrap(false);
+  Table->setTextElideMode(Qt::ElideNone);
   Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Table->setSelectionMode(QAbstractItemView::NoSelection);

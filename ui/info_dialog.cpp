@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 
@@ -16,6 +17,23 @@
 void InfoPicture::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (rect().contains(event->position().toPoint())) emit MouseUp();
+}
+
+void InfoPicture::SetPicture(const QString& assetName) {
+  setPixmap(QPixmap::fromImage(sharp::LoadAsset(assetName, 1, QImage::Format_RGB32)));
+  finer_ = sharp::ScaledAsset(assetName, QImage::Format_RGB32);
+}
+
+void InfoPicture::paintEvent(QPaintEvent* event) {
+  const qreal ratio = sharp::RatioOf(*this);
+  const QImage* finer = ratio != 1 && finer_.IsSet() ? &finer_.For(ratio) : nullptr;
+  if (!finer || finer->isNull()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  const QRect logical(QPoint(0, 0), finer->deviceIndependentSize().toSize());
+  sharp::Draw(painter, logical, *finer, logical);
 }
 
 namespace {
@@ -134,7 +152,7 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   Bevel1->setLineWidth(1);
   Image1 = Named(new InfoPicture(this), "Image1");
   Image1->setGeometry(15, 26, 95, 115);
-  Image1->setPixmap(QPixmap(QStringLiteral(":/assets/info_picture.png")));
+  Image1->SetPicture(QStringLiteral("info_picture"));
   connect(Image1, &InfoPicture::MouseUp, this, [this] { logic_.InfoPictureMouseUp(); });
 
   Label1 = Named(new QLabel(QStringLiteral("Brelvox"), this), "Label1");

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "sharp_picture.h"
+
 class QFrame;
 class QListWidget;
 class THighscore;
@@ -22,11 +24,19 @@ class InfoPicture : public QLabel {
  public:
   using QLabel::QLabel;
 
+  // Shows the resource picture `assetName`, drawn at the screen's
+  // resolution from its finer copies.
+  void SetPicture(const QString& assetName);
+
  signals:
   void MouseUp();
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  sharp::ScaledAsset finer_;
 };
 
 class TInfo : public QDialog {

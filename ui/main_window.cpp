@@ -44,6 +44,7 @@ TVexDigital* MakeClock(QWidget* parent, int left, const char* caption, const QIm
   digits->SetBevelOuter(Bevel::None);
   digits->SetCaption(QString::fromLatin1(caption));
   digits->SetNumbers(strip);
+  digits->SetFinerNumbers(QStringLiteral("digits_segment"));
   digits->SetNumberWidth(16);
   digits->SetAutoSize(false);
   digits->SetFormatWidth(2);
@@ -105,6 +106,7 @@ void TMainWindow::CreateToolbar() {
   DigHint->SetBevelInner(Bevel::Lowered);
   DigHint->SetBevelOuter(Bevel::None);
   DigHint->SetNumbers(QImage(QStringLiteral(":/assets/digits_flip.png")));
+  DigHint->SetFinerNumbers(QStringLiteral("digits_flip"));
   DigHint->SetNumberWidth(20);
 
   Panel3 = Named(new BevelPanel(Panel1), "Panel3");
@@ -172,6 +174,7 @@ void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
 }
 
 void TMainWindow::PaintCoveredBoard(int width, int height) {
+  image_.SetDevicePixelRatio(devicePixelRatioF());
   image_.Resize(width, height);
   const int size = image_.CellSize();
   if (size > 0) image_.DrawCoveredBoard(width / size, height / size);
@@ -180,6 +183,7 @@ void TMainWindow::PaintCoveredBoard(int width, int height) {
 }
 
 void TMainWindow::ResizeBoardPicture(int width, int height) {
+  image_.SetDevicePixelRatio(devicePixelRatioF());
   image_.Resize(width, height);
 }
 
@@ -191,7 +195,15 @@ void TMainWindow::RepaintNow() {
   repaint();
 }
 
+bool TMainWindow::event(QEvent* event) {
+  // On a screen with another device pixel ratio the board is drawn again
+  // for its pixels before the window shows it.
+  if (event->type() == QEvent::ScreenChangeInternal) update();
+  return QWidget::event(event);
+}
+
 void TMainWindow::paintEvent(QPaintEvent*) {
+  image_.SetDevicePixelRatio(devicePixelRatioF());
   QPainter painter(this);
   painter.drawImage(0, brelvox::ToolbarHeight, image_.Image());
   keyboard_->PaintCursor(painter);  // on the window only, never into the picture

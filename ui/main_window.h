@@ -69,6 +69,7 @@ class TMainWindow : public QWidget, public brelvox::View {
   void ShowInfo() override;
 
  protected:
+  bool event(QEvent* event) override;                 // a move to another screen
   void paintEvent(QPaintEvent* event) override;       // copies the board picture
   void mousePressEvent(QMouseEvent* event) override;  // moves on the board
   void closeEvent(QCloseEvent* event) override;       // saves the settings

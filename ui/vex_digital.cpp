@@ -11,7 +11,13 @@ void TVexDigital::SetNumbers(const QImage& strip) {
   // An own copy, without alpha, so that glyphs are copied opaquely.
   numbers_ = strip.isNull() ? QImage() : strip.convertToFormat(QImage::Format_RGB32);
   numberWidth_ = static_cast<quint16>(numbers_.width() / 10);
+  finerNumbers_ = {};
   AdjustHeight();
+  update();
+}
+
+void TVexDigital::SetFinerNumbers(const QString& assetName) {
+  finerNumbers_ = sharp::ScaledAsset(assetName, QImage::Format_RGB32);
   update();
 }
 
@@ -84,6 +90,12 @@ void TVexDigital::paintEvent(QPaintEvent*) {
   const Insets insets = GetInsets();
   const int h = numbers_.height();
   const int w = numberWidth_;
+  const qreal ratio = sharp::RatioOf(*this);
+  const QImage* finer = nullptr;
+  if (ratio != 1 && finerNumbers_.IsSet()) {
+    const QImage& strip = finerNumbers_.For(ratio);
+    if (strip.deviceIndependentSize().toSize() == numbers_.size()) finer = &strip;
+  }
   int x = insets.right;
   for (qsizetype i = displayText_.size() - 1; i >= 0; --i) {
     x -= w;
@@ -94,7 +106,10 @@ void TVexDigital::paintEvent(QPaintEvent*) {
         source = 10 * w;
       else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
         source = (c.unicode() - '0') * w;
-      painter.drawImage(QRect(x, insets.top, w, h), numbers_, QRect(source, 0, w, h));
+      if (finer)
+        sharp::Draw(painter, QRect(x, insets.top, w, h), *finer, QRect(source, 0, w, h));
+      else
+        painter.drawImage(QRect(x, insets.top, w, h), numbers_, QRect(source, 0, w, h));
     }
     x -= gap_;
   }

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "bevel_panel.h"
+#include "sharp_picture.h"
 
 class TVexDigital : public BevelPanel {
   Q_OBJECT
@@ -25,6 +26,10 @@ class TVexDigital : public BevelPanel {
 
   const QImage& Numbers() const { return numbers_; }
   void SetNumbers(const QImage& strip);
+  // The same strip drawn finer, under this name in the resources: glyphs
+  // are copied from it on screens with more than one device pixel per
+  // logical one. Setting Numbers forgets it.
+  void SetFinerNumbers(const QString& assetName);
   quint16 NumberWidth() const { return numberWidth_; }
   void SetNumberWidth(quint16 width);
   qint32 Value() const { return value_; }
@@ -58,6 +63,7 @@ class TVexDigital : public BevelPanel {
   void Reformat();
 
   QImage numbers_;
+  sharp::ScaledAsset finerNumbers_;
   quint16 numberWidth_ = 0;
   qint32 value_ = 0;
   quint16 margin_ = 2;

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QtMath>
 #include <cstdlib>
 
 #include "board_picture.h"
@@ -212,6 +213,64 @@ TEST(CoveredBoardTest, NothingHappensWithoutACellSize) {
   picture.DrawCoveredBoard(1, 1);
   picture.DrawCell(9, 0, 0);
   EXPECT_EQ(Pixel(picture.Image(), 5, 5), kBlack);
+}
+
+// A small board with every cell code on it, after a covered board.
+void DrawMixedBoard(BoardPicture& picture, int size) {
+  picture.FitNumberFont(size);
+  picture.Resize(5 * size, 3 * size);
+  picture.DrawCell(0, 4, 2);
+  picture.DrawCoveredBoard(5, 3);
+  for (int code = 0; code <= 12; ++code)
+    picture.DrawCell(static_cast<std::uint8_t>(code), code % 5, code / 5);
+}
+
+TEST(DevicePixelRatioTest, AnotherRatioDrawsTheSameBoardForItsPixels) {
+  for (int size : {18, 35}) {
+    BoardPicture original;
+    DrawMixedBoard(original, size);
+    const QImage at1 = original.Image();
+    const int points = original.NumberFont().pointSize();
+    for (qreal ratio : {1.5, 2.0, 3.0}) {
+      SCOPED_TRACE(testing::Message() << "size " << size << " ratio " << ratio);
+      BoardPicture fresh;
+      fresh.SetDevicePixelRatio(ratio);
+      DrawMixedBoard(fresh, size);
+      // The logical geometry and the font stay; the pixels follow the ratio.
+      EXPECT_EQ(fresh.Image().deviceIndependentSize().toSize(), at1.size());
+      EXPECT_EQ(fresh.Image().width(), qCeil(at1.width() * ratio));
+      EXPECT_EQ(fresh.NumberFont().pointSize(), points);
+      // Switching a drawn picture to the ratio gives what drawing at it gives,
+      // and switching back gives the 1x picture again, pixel for pixel.
+      original.SetDevicePixelRatio(ratio);
+      EXPECT_EQ(original.Image(), fresh.Image());
+      original.SetDevicePixelRatio(1);
+      EXPECT_EQ(original.Image(), at1);
+    }
+  }
+}
+
+TEST(DevicePixelRatioTest, LargeWrongMarkShowsFlameAndFuseCapCrossedOut) {
+  for (const char* name : {"BMP2_1", "BMP2_1@2x", "BMP2_1@3x"}) {
+    SCOPED_TRACE(name);
+    const QImage picture = Asset(name);
+    ASSERT_FALSE(picture.isNull());
+    const int w = picture.width(), h = picture.height();
+    // The flame's yellow and the cap's grey and white at the upper right...
+    int yellow = 0, cap = 0;
+    for (int y = 0; y < h / 2; ++y)
+      for (int x = w / 2; x < w; ++x) {
+        const QRgb p = Pixel(picture, x, y);
+        if (p == 0xFFFF00) ++yellow;
+        if (p == kGrey || p == kWhite) ++cap;
+      }
+    EXPECT_GT(yellow, w * h / 200);
+    EXPECT_GT(cap, w * h / 200);
+    // ...and the red X from corner to corner over the ball.
+    for (const QPoint& at : {QPoint(w / 4, h / 4), QPoint(w / 4, 3 * h / 4),
+                             QPoint(3 * w / 4, 3 * h / 4), QPoint(w / 2, h / 2)})
+      EXPECT_EQ(Pixel(picture, at.x(), at.y()), 0xFF0000u) << at.x() << "," << at.y();
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "program.h"
 
@@ -92,6 +93,30 @@ TEST(HighscoreTest, UnwritableFileShowsTheErrorAndKeepsTheEntryForNow) {
   EXPECT_EQ(seen[1], QStringLiteral("Can't write to file Brelvox.hi!"));
   EXPECT_EQ(seen[2], QStringLiteral("0:0 by "));
   EXPECT_TRUE(QFileInfo(program.dir.filePath(QStringLiteral("Brelvox.hi"))).isDir());
+}
+
+TEST(HighscoreTest, LongNameRunsOnOneLineToTheCellEdge) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("Brelvox.hi")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("Maximilian Mustermann\r\n125\r\n");
+  for (int i = 1; i < 20; ++i) file.write("Nobody\r\n5999\r\n");
+  file.close();
+  TMainWindow window{dir.path().toStdString()};
+  THighscore scores{window.Logic()};
+  scores.show();
+  auto* table = Child<QTableWidget>(&scores, "Table");
+  ASSERT_EQ(table->item(1, 0)->text(), QStringLiteral("2:5 by Maximilian Mustermann"));
+
+  // The cell shows what a cell wide enough for the whole text shows, cut
+  // off at its right edge: no "..." and no second line.
+  const QRect cell = table->visualRect(table->model()->index(1, 0));
+  const QImage narrow = table->viewport()->grab(cell).toImage();
+  table->setColumnWidth(0, 400);
+  const QImage wide = table->viewport()->grab(cell).toImage();
+  // Without the grid lines on the right and at the bottom.
+  const QRect inside(0, 0, cell.width() - 1, cell.height() - 1);
+  EXPECT_EQ(narrow.copy(inside), wide.copy(inside));
 }
 
 }  // namespace

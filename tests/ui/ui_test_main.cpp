@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryFile>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,6 +13,20 @@ int main(int argc, char** argv) {
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
   }
+#ifdef BRELVOX_TEST_TWO_SCREENS
+  // Two screens side by side: the first, where windows open, with two device
+  // pixels per logical one, the second with one.
+  QTemporaryFile config;  // read while the application starts
+  if (config.open()) {
+    config.write(R"({"screens": [
+      {"name": "two", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96},
+      {"name": "one", "x": 1920, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96}]})");
+    config.flush();
+  }
+  qputenv("QT_QPA_PLATFORM",
+          (QStringLiteral("offscreen:configfile=") + config.fileName()).toLocal8Bit());
+  qputenv("QT_SCREEN_SCALE_FACTORS", "two=2;one=1");
+#endif
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
