@@ -8,7 +8,7 @@
 #include "named.h"
 #include "ui_fonts.h"
 
-THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
+THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent, bool readScoreFile)
     : QDialog(parent), logic_(logic) {
   setObjectName(QStringLiteral("Highscore"));
   setWindowTitle(QStringLiteral("Highscore"));
@@ -43,7 +43,7 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
   BackButton->setGeometry(227, 183, 73, 33);
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
 
-  logic_.HighscoreFormCreate();
+  if (readScoreFile) logic_.HighscoreFormCreate();
   FillTable();
 }
 

@@ -1,17 +1,16 @@
-// The desktop program: creates its four windows once and runs until the
-// main window closes.
+// The desktop program: creates its main window, which builds the other three
+// when first needed, and runs until the main window closes.
 #include <QApplication>
 #include <QIcon>
 
 #include "command_line.h"
-#include "highscore_window.h"
-#include "info_dialog.h"
-#include "level_chooser.h"
 #include "main_window.h"
 #include "quit_signals.h"
 
 int main(int argc, char** argv) {
   if (const auto code = HandleCommandLine(argc, argv)) return *code;
+  // A widgets-only program: the X11 plugin need not load and probe GL.
+  if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brelvox"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.brelvox.Brelvox"));
@@ -21,11 +20,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(icon);
 
   TMainWindow mainWindow;
-  TLevelChoose levelChoose;
-  TInfo info(mainWindow.Logic());
-  THighscore highscore(mainWindow.Logic());
-  info.SetHighscore(&highscore);
-  mainWindow.SetDialogs(&levelChoose, &info, &highscore);
+  mainWindow.CreateDialogsWhenNeeded();
 #ifdef BRELVOX_TEST_SEED
   // Only in the build that tests drive: a seed from the environment, so a
   // test knows where the mines go. The program players run has no such way.

@@ -16,14 +16,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 
 #include "accessible.h"
 #include "app/window_geometry.h"
 #include "bevel_panel.h"
 #include "board_area.h"
+#include "cue_player.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
@@ -168,6 +167,37 @@ void TMainWindow::SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore*
   highscore_ = highscore;
 }
 
+void TMainWindow::CreateDialogsWhenNeeded() {
+  buildDialogs_ = true;
+  logic_.HighscoreFormCreate();
+}
+
+TLevelChoose* TMainWindow::LevelChooser() {
+  if (!levelChoose_ && buildDialogs_) {
+    ownLevelChoose_ = std::make_unique<TLevelChoose>();
+    levelChoose_ = ownLevelChoose_.get();
+  }
+  return levelChoose_;
+}
+
+THighscore* TMainWindow::HighscoreWindow() {
+  if (!highscore_ && buildDialogs_) {
+    // The scores were read at start-up; the table shows them as they are now.
+    ownHighscore_ = std::make_unique<THighscore>(logic_, nullptr, false);
+    highscore_ = ownHighscore_.get();
+  }
+  return highscore_;
+}
+
+TInfo* TMainWindow::InfoWindow() {
+  if (!info_ && buildDialogs_) {
+    ownInfo_ = std::make_unique<TInfo>(logic_);
+    ownInfo_->SetHighscore(HighscoreWindow());
+    info_ = ownInfo_.get();
+  }
+  return info_;
+}
+
 // ---- Board picture ----
 
 void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
@@ -306,13 +336,11 @@ bool LooksLikeWave(const std::filesystem::path& file) {
 void TMainWindow::PlaySound(const std::string&, const std::filesystem::path& file) {
   // One player: a new cue cuts off the one before. Failures stay silent.
   if (!LooksLikeWave(file)) return;
-  if (!player_) player_ = new QSoundEffect(this);
-  const QUrl source = QUrl::fromLocalFile(QString::fromStdString(file.string()));
-  if (player_->source() != source) {
-    player_->stop();
-    player_->setSource(source);
+  if (!playerLoaded_) {
+    playerLoaded_ = true;
+    player_ = LoadCuePlayer();
   }
-  player_->play();
+  if (player_) player_->Play(QString::fromStdString(file.string()));
 }
 
 brelvox::ScreenSize TMainWindow::GetScreenSize() {
@@ -357,7 +385,8 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
 // ---- Dialogs ----
 
 int TMainWindow::ChooseLevel() {
-  return levelChoose_ ? levelChoose_->Run() : -1;
+  TLevelChoose* chooser = LevelChooser();
+  return chooser ? chooser->Run() : -1;
 }
 
 std::string TMainWindow::AskName() {
@@ -379,11 +408,12 @@ void TMainWindow::ShowMessage(const std::string& caption, const std::string& tex
 }
 
 void TMainWindow::ShowHighscore() {
-  if (!highscore_) return;
-  highscore_->FillTable();
-  highscore_->exec();
+  THighscore* highscore = HighscoreWindow();
+  if (!highscore) return;
+  highscore->FillTable();
+  highscore->exec();
 }
 
 void TMainWindow::ShowInfo() {
-  if (info_) info_->exec();
+  if (TInfo* info = InfoWindow()) info->exec();
 }
