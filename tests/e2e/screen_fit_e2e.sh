@@ -32,13 +32,7 @@ for level in 0 1 2 3; do
 done
 
 # The saved sizes stay: a larger screen would get them back.
-xdotool windowfocus --sync "$main"
-keys ctrl+q
-for _ in $(seq 50); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && die "Ctrl+Q did not close the game"
+quit_by_keys || die "Ctrl+Q did not close the game"
 sizes=$(tr -d '\r' <"$scratch/work/Brelvox.ini" | sed -n 2,5p | tr '\n' ' ')
 [ "$sizes" = "64 31 25 21 " ] || fail "Brelvox.ini holds $sizes, expected the factory sizes"
 
