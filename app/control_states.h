@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/view.h"
 #include "app/window_geometry.h"
 
 namespace brelvox {
@@ -16,8 +17,14 @@ struct ControlStates {
   int interval = 1000;
   int width = kDesignWidth;
   int height = kDesignHeight;
-  std::array<std::int32_t, 4> values{};  // DigHint, DigS, DigM, DigH
-  std::array<bool, 4> visible{true, true, true, true};
+  // By Display: DigHint, DigS, DigM, DigH.
+  std::array<std::int32_t, kDisplayCount> values{};
+  std::array<bool, kDisplayCount> visible{true, true, true, true};
+
+  std::int32_t& value(Display d) { return values[static_cast<int>(d)]; }
+  std::int32_t value(Display d) const { return values[static_cast<int>(d)]; }
+  bool& shown(Display d) { return visible[static_cast<int>(d)]; }
+  bool shown(Display d) const { return visible[static_cast<int>(d)]; }
   std::string pauseCaption = "Pause";
   std::string soundCaption = "Silent";
 };

@@ -23,6 +23,7 @@ void MainWindowLogic::UpButtonClick() {
   ++state_.CellSize;
   state_.CellSizes[state_.CurrentLevel] = state_.CellSize;
   Relayout();
+  SizeChanged();
 }
 
 void MainWindowLogic::ShrinkCellSizeToScreen() {
@@ -39,6 +40,14 @@ void MainWindowLogic::DownButtonClick() {
   --state_.CellSize;
   state_.CellSizes[state_.CurrentLevel] = state_.CellSize;
   Relayout();
+  SizeChanged();
+}
+
+// The file is written at once, so that a session that never closes properly
+// (the display gone, a kill) keeps its sizes. Closing writes it durably.
+void MainWindowLogic::SizeChanged() {
+  sizesChanged_[state_.CurrentLevel] = true;
+  WriteDisplaySizes(FilePath(kSettingsFileName).string(), state_.CellSizes, sizesChanged_, false);
 }
 
 void MainWindowLogic::Relayout() {

@@ -1,10 +1,10 @@
 #include "app/main_window_logic.h"
 
+#include "app/hint_command.h"
 #include "app/score_file.h"
 #include "app/settings_file.h"
 #include "app/sound_policy.h"
 #include "game/random.h"
-#include "solver/hint.h"
 
 namespace brelvox {
 
@@ -39,7 +39,7 @@ void MainWindowLogic::HighscoreFormCreate() {
 }
 
 void MainWindowLogic::FormClose() {
-  WriteDisplaySizes(FilePath(kSettingsFileName).string(), state_.CellSizes);
+  WriteDisplaySizes(FilePath(kSettingsFileName).string(), state_.CellSizes, sizesChanged_);
 }
 
 void MainWindowLogic::SoundButtonClick() {
@@ -82,9 +82,9 @@ void MainWindowLogic::StopGameControls() {
 
 void MainWindowLogic::SubmitScore(int level, int seconds) {
   if (scores_.Qualifies(level, seconds)) {
-    const std::string name = CleanName(view_.AskName());
-    scores_.Insert(level, seconds, name);
-    if (!WriteScoreFile(FilePath(kScoreFileName).string(), scores_)) {
+    unsavedScores_.push_back({level, seconds, CleanName(view_.AskName())});
+    // Another game in this folder may have written the file since it was read.
+    if (!RecordScores(FilePath(kScoreFileName).string(), unsavedScores_, scores_)) {
       view_.ShowMessage("Error", kScoreWriteError, MessageIcon::Error);
     }
   }
@@ -127,14 +127,14 @@ void MainWindowLogic::SetInterval(int ms) {
 }
 
 void MainWindowLogic::SetValue(Display display, std::int32_t value) {
-  std::int32_t& current = controls_.values[static_cast<int>(display)];
+  std::int32_t& current = controls_.value(display);
   if (current == value) return;
   current = value;
   view_.SetDisplayValue(display, value);
 }
 
 void MainWindowLogic::SetVisible(Display display, bool visible) {
-  bool& current = controls_.visible[static_cast<int>(display)];
+  bool& current = controls_.shown(display);
   if (current == visible) return;
   current = visible;
   view_.SetDisplayVisible(display, visible);

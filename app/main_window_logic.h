@@ -2,10 +2,13 @@
 // command, timer tick and mouse press. Both front ends drive this class.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/control_states.h"
+#include "app/score_file.h"
 #include "app/score_table.h"
 #include "app/view.h"
 #include "game/game_host.h"
@@ -24,7 +27,7 @@ class MainWindowLogic final : public GameHost {
   // Start-up, in the order the program creates its windows.
   void FormCreate();           // main window: settings, game variables, seed
   void HighscoreFormCreate();  // high-score window: reads the score file
-  void FormClose();            // writes the settings file
+  void FormClose();            // writes the settings file (also written at each size change)
 
   // Toolbar. The *IfEnabled forms are user clicks and do nothing while the
   // control is disabled; the plain handlers are what a programmatic click runs.
@@ -50,7 +53,9 @@ class MainWindowLogic final : public GameHost {
   void InfoPictureMouseUp();
 
   const GameState& State() const { return state_; }
-  GameState& MutableState() { return state_; }  // for tests and the driver's seed
+  // The generator state for the next game: the driver's seed command and
+  // the seeded test builds.
+  void SetRandomSeed(std::uint32_t seed) { state_.RandomState = seed; }
   const ControlStates& Controls() const { return controls_; }
   const ScoreTable& Scores() const { return scores_; }
   std::filesystem::path FilePath(const char* name) const;
@@ -70,6 +75,7 @@ class MainWindowLogic final : public GameHost {
   // Lowers CellSize, not below 18, until the board fits the screen.
   void ShrinkCellSizeToScreen();
   void Relayout();
+  void SizeChanged();
 
   void SetEnabled(Control control, bool enabled);
   void SetInterval(int ms);
@@ -84,6 +90,8 @@ class MainWindowLogic final : public GameHost {
   GameState state_;
   ControlStates controls_;
   ScoreTable scores_;
+  std::vector<ScoreEntry> unsavedScores_;  // accepted but not yet in the file
+  std::array<bool, kLevelCount> sizesChanged_{};
 };
 
 }  // namespace brelvox

@@ -2,7 +2,7 @@
 #include "app/main_window_logic.h"
 #include "app/window_geometry.h"
 #include "game/new_game.h"
-#include "solver/hint.h"
+#include "app/hint_command.h"
 
 namespace brelvox {
 

@@ -1,7 +1,6 @@
 #include "app/score_file.h"
 
 #include "app/atomic_file.h"
-#include "app/text_lines.h"
 
 namespace brelvox {
 
@@ -20,10 +19,24 @@ std::optional<ScoreTable> ParseScoreLines(const std::vector<std::string>& lines)
   return table;
 }
 
+ScoreFileRead LoadScoreFile(const std::string& path) {
+  const LeadingLines read = ReadLeadingLinesOf(path, kScoreFileLines, true);
+  ScoreFileRead result;
+  result.status = read.status;
+  if (read.status != FileRead::Read) return result;
+  // Time lines are the odd ones: a cut one no longer says what time it held.
+  for (std::size_t i = 1; i < read.cut.size(); i += 2) {
+    if (read.cut[i]) {
+      result.status = FileRead::Unreadable;
+      return result;
+    }
+  }
+  result.table = ParseScoreLines(read.lines).value_or(ScoreTable());
+  return result;
+}
+
 ScoreTable ReadScoreFile(const std::string& path) {
-  const auto lines = ReadLeadingLines(path, kScoreFileLines, true);
-  if (!lines) return ScoreTable();
-  return ParseScoreLines(*lines).value_or(ScoreTable());
+  return LoadScoreFile(path).table;
 }
 
 std::string FormatScoreFile(const ScoreTable& table) {
@@ -37,8 +50,23 @@ std::string FormatScoreFile(const ScoreTable& table) {
   return JoinLinesCrLf(lines);
 }
 
-bool WriteScoreFile(const std::string& path, const ScoreTable& table) {
-  return ReplaceFileAtomically(path, FormatScoreFile(table));
+bool RecordScores(const std::string& path, std::vector<ScoreEntry>& unsaved, ScoreTable& shown) {
+  const FileLock lock(path);
+  ScoreFileRead now = LoadScoreFile(path);
+  if (now.status == FileRead::Unreadable) {
+    const ScoreEntry& newest = unsaved.back();
+    shown.Insert(newest.level, newest.seconds, newest.name);
+    return false;
+  }
+  for (const ScoreEntry& entry : unsaved) {
+    if (now.table.Qualifies(entry.level, entry.seconds)) {
+      now.table.Insert(entry.level, entry.seconds, entry.name);
+    }
+  }
+  shown = now.table;
+  if (!ReplaceFileAtomically(path, FormatScoreFile(shown), &lock)) return false;
+  unsaved.clear();
+  return true;
 }
 
 }  // namespace brelvox

@@ -21,10 +21,26 @@ std::optional<std::array<std::int32_t, kLevelCount>> ParseDisplaySizes(
   return sizes;
 }
 
+namespace {
+
+// The sizes in the file, or nothing when it is missing, unreadable or does
+// not parse (a size line too long to hold does not parse).
+std::optional<std::array<std::int32_t, kLevelCount>> LoadDisplaySizes(const std::string& path,
+                                                                      FileRead& status) {
+  const LeadingLines read = ReadLeadingLinesOf(path, 5, false);
+  status = read.status;
+  if (read.status != FileRead::Read) return std::nullopt;
+  for (std::size_t i = 1; i < read.cut.size(); ++i) {
+    if (read.cut[i]) return std::nullopt;
+  }
+  return ParseDisplaySizes(read.lines);
+}
+
+}  // namespace
+
 std::array<std::int32_t, kLevelCount> ReadDisplaySizes(const std::string& path) {
-  const auto lines = ReadLeadingLines(path, 5, false);
-  if (!lines) return DefaultCellSizes;
-  return ParseDisplaySizes(*lines).value_or(DefaultCellSizes);
+  FileRead status;
+  return LoadDisplaySizes(path, status).value_or(DefaultCellSizes);
 }
 
 std::string FormatDisplaySizes(const std::array<std::int32_t, kLevelCount>& sizes) {
@@ -35,9 +51,19 @@ std::string FormatDisplaySizes(const std::array<std::int32_t, kLevelCount>& size
   return JoinLinesCrLf(lines);
 }
 
-void WriteDisplaySizes(const std::string& path,
-                       const std::array<std::int32_t, kLevelCount>& sizes) {
-  ReplaceFileAtomically(path, FormatDisplaySizes(sizes));
+void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, kLevelCount>& sizes,
+                       const std::array<bool, kLevelCount>& changed, bool durable) {
+  const FileLock lock(path);
+  FileRead status;
+  const auto now = LoadDisplaySizes(path, status);
+  if (status == FileRead::Unreadable) return;
+  std::array<std::int32_t, kLevelCount> merged = sizes;
+  if (now) {
+    for (int level = 0; level < kLevelCount; ++level) {
+      if (!changed[level]) merged[level] = (*now)[level];
+    }
+  }
+  ReplaceFileAtomically(path, FormatDisplaySizes(merged), &lock, durable);
 }
 
 }  // namespace brelvox

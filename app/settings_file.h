@@ -1,5 +1,5 @@
 // "Brelvox.ini": the display size of each level, read at start-up and
-// written at every close.
+// written at every size change and at every close.
 #pragma once
 
 #include <array>
@@ -24,7 +24,12 @@ std::optional<std::array<std::int32_t, kLevelCount>> ParseDisplaySizes(
 
 std::array<std::int32_t, kLevelCount> ReadDisplaySizes(const std::string& path);
 std::string FormatDisplaySizes(const std::array<std::int32_t, kLevelCount>& sizes);
-// A failure is silent: the program closes as usual.
-void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, kLevelCount>& sizes);
+// Writes `sizes` under the file's lock. Games running side by side keep each
+// other's changes: the levels not in `changed` take the file's current values
+// where it reads (in a single run those are the values written or read
+// before). A file that exists but cannot be read is left alone. `durable`
+// waits for the disk. A failure is silent: the program goes on as usual.
+void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, kLevelCount>& sizes,
+                       const std::array<bool, kLevelCount>& changed, bool durable = true);
 
 }  // namespace brelvox

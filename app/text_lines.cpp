@@ -1,15 +1,14 @@
 #include "app/text_lines.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
+
+#include "app/atomic_file.h"
 
 namespace brelvox {
-namespace {
-
-constexpr std::size_t kMaxLineLength = std::size_t{64} << 20;
-
-}  // namespace
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
@@ -65,26 +64,41 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path,
-                                                         std::size_t maxLines, bool stopAtNul) {
+LeadingLines ReadLeadingLinesOf(const std::string& path, std::size_t maxLines, bool stopAtNul) {
+  LeadingLines result;
+  std::string target;
+  if (!FollowLinks(path, target)) {
+    result.status = FileRead::Unreadable;
+    return result;
+  }
+  // Not blocking: a named pipe put here must not hang the game.
+  const int fd = ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    result.status = errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
+    return result;
+  }
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  std::vector<std::string> lines;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    result.status = FileRead::Unreadable;
+    return result;
+  }
+  std::vector<std::string>& lines = result.lines;
   std::string line;
   bool inLine = false;   // some text (or an empty line's break) is pending
   bool afterCr = false;  // the last byte was a CR: a LF now joins its break
+  bool cut = false;      // the pending line grew past the limit
   bool failed = false;
+  bool ended = false;
   char buffer[1 << 16];
-  while (lines.size() < maxLines) {
-    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-    if (got == 0) {
-      failed = std::ferror(file) != 0;
+  while (!ended && lines.size() < maxLines) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      failed = got < 0;
       break;
     }
-    bool ended = false;
-    for (std::size_t i = 0; i < got && lines.size() < maxLines; ++i) {
+    for (ssize_t i = 0; i < got && lines.size() < maxLines; ++i) {
       const char ch = buffer[i];
       if (stopAtNul && ch == '\0') {
         ended = true;
@@ -97,24 +111,41 @@ std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path
       afterCr = false;
       if (ch == '\r' || ch == '\n') {
         lines.push_back(std::move(line));
+        result.cut.push_back(cut);
         line.clear();
         inLine = false;
+        cut = false;
         afterCr = ch == '\r';
       } else {
-        if (line.size() >= kMaxLineLength) {
-          failed = true;  // no line of ours is anywhere near this long
-          break;
+        if (line.size() < kMaxLineLength) {
+          line += ch;
+        } else {
+          cut = true;
         }
-        line += ch;
         inLine = true;
       }
     }
-    if (ended || failed) break;
   }
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  if (inLine && lines.size() < maxLines) lines.push_back(std::move(line));
-  return lines;
+  ::close(fd);
+  if (failed) {
+    result.status = FileRead::Unreadable;
+    result.lines.clear();
+    result.cut.clear();
+    return result;
+  }
+  if (inLine && lines.size() < maxLines) {
+    lines.push_back(std::move(line));
+    result.cut.push_back(cut);
+  }
+  result.status = FileRead::Read;
+  return result;
+}
+
+std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path,
+                                                         std::size_t maxLines, bool stopAtNul) {
+  LeadingLines read = ReadLeadingLinesOf(path, maxLines, stopAtNul);
+  if (read.status != FileRead::Read) return std::nullopt;
+  return std::move(read.lines);
 }
 
 }  // namespace brelvox

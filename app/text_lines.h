@@ -20,9 +20,26 @@ std::optional<std::int32_t> ParseInt32(std::string_view text);
 // Joins lines, each ending in CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
-// The first `maxLines` lines of a regular file, split as SplitLines does, or
-// nothing if it is not a regular file or cannot be read. With `stopAtNul` the
-// text ends at the first NUL byte. Only what is needed is kept in memory.
+// Lines longer than this are cut to it; the rest of such a line is skipped.
+inline constexpr std::size_t kMaxLineLength = std::size_t{64} << 10;
+
+enum class FileRead { Read, Missing, Unreadable };
+
+struct LeadingLines {
+  // Missing: no file (or a dangling link). Unreadable: something is there but
+  // could not be read (no permission, an I/O error, no regular file, a link
+  // FollowLinks will not follow).
+  FileRead status = FileRead::Missing;
+  std::vector<std::string> lines;
+  std::vector<bool> cut;  // per line: it was longer than kMaxLineLength
+};
+
+// The first `maxLines` lines of a regular file, split as SplitLines does. With
+// `stopAtNul` the text ends at the first NUL byte. Memory stays bounded by
+// `maxLines` lines of kMaxLineLength, whatever the file's size.
+LeadingLines ReadLeadingLinesOf(const std::string& path, std::size_t maxLines, bool stopAtNul);
+
+// The same lines, or nothing when the status is not Read.
 std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path,
                                                          std::size_t maxLines, bool stopAtNul);
 

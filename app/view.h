@@ -10,6 +10,7 @@ namespace brelvox {
 
 enum class Control { PauseButton, HintButton, TimeTimer };
 enum class Display { DigHint, DigS, DigM, DigH };
+inline constexpr int kDisplayCount = static_cast<int>(Display::DigH) + 1;
 enum class CaptionOf { PauseButton, SoundButton };
 enum class MessageIcon { None, Error };
 

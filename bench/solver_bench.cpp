@@ -11,12 +11,12 @@
 #include <cstring>
 #include <vector>
 
-#include "bench/play.h"
+#include "reference/play.h"
 #include "bench/worst_cases.h"
 #include "game/reveal.h"
 #include "solver/forced_move.h"
-#include "solver/forced_move_reference.h"
-#include "solver/hint.h"
+#include "reference/forced_move_reference.h"
+#include "app/hint_command.h"
 #include "solver/safe_move.h"
 
 namespace brelvox {

@@ -5,7 +5,7 @@
 // comments are from the machine that found them.
 #pragma once
 
-#include "bench/play.h"
+#include "reference/play.h"
 
 namespace brelvox::bench {
 

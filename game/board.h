@@ -13,7 +13,7 @@ inline constexpr int kLayerSize = kStride * kMaxRows;  // 720 cells per layer
 // Layer numbers.
 inline constexpr int ContentLayer = 0;  // what each cell really is
 inline constexpr int ShownLayer = 1;    // what the player sees
-inline constexpr int ProbeLayer = 2;    // scratch copy for the forced-move search
+inline constexpr int ProbeLayer = 2;    // scratch: where the plain search floods its trials
 
 // Cell codes: 0..8 are neighbour counts of cells without a mine.
 inline constexpr std::uint8_t cellCovered = 9;

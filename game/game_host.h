@@ -3,14 +3,9 @@
 
 #include <cstdint>
 
-namespace brelvox {
+#include "game/cell_painter.h"
 
-class CellPainter {
- public:
-  virtual ~CellPainter() = default;
-  // Shows one cell with the picture of a cell code (board picture and window).
-  virtual void DrawCell(std::uint8_t code, int col, int row) = 0;
-};
+namespace brelvox {
 
 class GameHost : public CellPainter {
  public:

@@ -1,7 +1,7 @@
 // Uncovering (with flood fill) and marking: every change a move makes to a layer.
 #pragma once
 
-#include "game/game_host.h"
+#include "game/cell_painter.h"
 #include "game/game_state.h"
 
 namespace brelvox {

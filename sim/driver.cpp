@@ -30,9 +30,11 @@ void Dump(const MainWindowLogic& logic, std::FILE* out) {
                "Height=%d DigHint=%d DigS=%d DigM=%d DigH=%d DigSVisible=%d DigMVisible=%d "
                "DigHVisible=%d PauseCaption=%s SoundCaption=%s\n",
                c.pauseEnabled, c.hintEnabled, c.timerEnabled, c.interval, c.width, c.height,
-               static_cast<int>(c.values[0]), static_cast<int>(c.values[1]),
-               static_cast<int>(c.values[2]), static_cast<int>(c.values[3]), c.visible[1],
-               c.visible[2], c.visible[3], c.pauseCaption.c_str(), c.soundCaption.c_str());
+               static_cast<int>(c.value(Display::DigHint)),
+               static_cast<int>(c.value(Display::DigS)), static_cast<int>(c.value(Display::DigM)),
+               static_cast<int>(c.value(Display::DigH)), c.shown(Display::DigS),
+               c.shown(Display::DigM), c.shown(Display::DigH), c.pauseCaption.c_str(),
+               c.soundCaption.c_str());
   for (const int layer : {ContentLayer, ShownLayer}) {
     for (int row = 0; row < s.Rows; ++row) {
       std::string line = layer == ContentLayer ? "content " : "shown ";
@@ -91,7 +93,7 @@ int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& direc
     bool quit = false;
     switch (cmd->verb) {
       case Verb::Seed:
-        logic.MutableState().RandomState = cmd->seed;
+        logic.SetRandomSeed(cmd->seed);
         break;
       case Verb::Screen:
         answers.screen = {cmd->width, cmd->height};

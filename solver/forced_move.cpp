@@ -142,7 +142,7 @@ bool ForcedMoveSearch::ExtendList() {
   if (complete_) return false;
   int m = built_;
   if (nextRow_ < rows_) {
-    // Row-major, as BuildCandidates: all covered mine-free cells ...
+    // Row-major: all covered mine-free cells ...
     const int end = Pad(cols_, nextRow_);
     for (int p = Pad(0, nextRow_); p < end; ++p) {
       list_[m] = static_cast<std::uint16_t>(p);
@@ -329,25 +329,6 @@ int ForcedMoveSearch::Run() {
 }
 
 }  // namespace
-
-void BuildCandidates(const GameState& state, CandidateList& list) {
-  const std::uint8_t* content = state.board.layer(ContentLayer);
-  const std::uint8_t* shown = state.board.layer(ShownLayer);
-  const int total = state.Cols * state.Rows;
-  list.count = 0;
-  for (int n = 0; n < total; ++n) {
-    const int i = n % state.Cols + n / state.Cols * kStride;
-    if (IsNumber(content[i]) && shown[i] == cellCovered) {
-      list.cells[list.count++] = static_cast<std::uint16_t>(n);
-    }
-  }
-  for (int n = 0; n < total; ++n) {
-    const int i = n % state.Cols + n / state.Cols * kStride;
-    if (content[i] == 0 && shown[i] == cellCovered) {
-      list.cells[list.count++] = static_cast<std::uint16_t>(n);
-    }
-  }
-}
 
 int MakeForcedMove(GameState& state, CellPainter& painter) {
   counts::LayerCounts shownCounts;

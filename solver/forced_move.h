@@ -4,21 +4,13 @@
 
 #include <cstdint>
 
-#include "game/game_host.h"
+#include "game/cell_painter.h"
 #include "game/game_state.h"
 
 namespace brelvox {
 
 // Room for every covered mine-free cell plus every covered zero cell again.
 inline constexpr int kMaxCandidates = 2 * kLayerSize;
-
-struct CandidateList {
-  std::uint16_t cells[kMaxCandidates];  // n = col + row * Cols
-  int count = 0;
-};
-
-// Covered mine-free cells in row-major order, then the covered zero cells again.
-void BuildCandidates(const GameState& state, CandidateList& list);
 
 // Makes the forced clicks on the shown layer (drawn through `painter`). Each
 // pass clicks the first candidate after whose uncovering the finder would

@@ -9,6 +9,7 @@
 // neighbours need no bounds test: the padding counts as off the board.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/game_state.h"
@@ -29,12 +30,15 @@ inline constexpr std::uint32_t kCoveredMine = 0x1000000;
 inline constexpr std::uint32_t kUncoveredNeighbour = kResolved - kSafe;
 
 // The eight neighbours in the finder's walk order: column by column, and
-// within a column from top to bottom.
-inline constexpr int kNeighbours[8] = {-kPadStride - 1, -1, kPadStride - 1, -kPadStride, kPadStride,
-                                       -kPadStride + 1, 1,  kPadStride + 1};
-
+// within a column from top to bottom; and the same as steps on the padded grid.
 inline constexpr int kNeighbourCol[8] = {-1, -1, -1, 0, 0, 1, 1, 1};
 inline constexpr int kNeighbourRow[8] = {-1, 0, 1, -1, 1, -1, 0, 1};
+constexpr std::array<int, 8> NeighbourSteps() {
+  std::array<int, 8> step{};
+  for (int n = 0; n < 8; ++n) step[n] = kNeighbourCol[n] + kNeighbourRow[n] * kPadStride;
+  return step;
+}
+inline constexpr std::array<int, 8> kNeighbours = NeighbourSteps();
 
 inline int Pad(int col, int row) {
   return col + 1 + (row + 1) * kPadStride;
@@ -66,13 +70,26 @@ struct WordTable {
 };
 inline constexpr WordTable kWordTable;
 
-// Whether a number cell showing `v` with neighbour counts `sum` lets one of
-// the finder's two rules name a cell: every mine marked and a safe neighbour
-// left, or every unresolved neighbour a mine and one of them covered.
+// The finder's two rules, for a number cell showing `v` whose neighbours add
+// up to `sum`.
+constexpr int MarkedMines(std::uint32_t sum) {
+  return static_cast<int>(sum >> 8 & 0xff);
+}
+// Every mine around it is correctly marked: its unresolved non-mines are safe.
+constexpr bool EveryMineMarked(int v, std::uint32_t sum) {
+  return v == MarkedMines(sum);
+}
+// Every unresolved neighbour holds one of its unmarked mines: the covered
+// ones are certain mines.
+constexpr bool EveryUnresolvedIsMine(int v, std::uint32_t sum) {
+  return 8 - static_cast<int>(sum & 0xff) == v - MarkedMines(sum);
+}
+
+// Whether one of the two rules names a cell: a safe neighbour left for the
+// first, a covered mine for the second.
 constexpr bool Yields(int v, std::uint32_t sum) {
-  const int missing = v - static_cast<int>(sum >> 8 & 0xff);
-  if (missing == 0) return (sum & 0xff0000) != 0;
-  return 8 - static_cast<int>(sum & 0xff) == missing && (sum >> 24) != 0;
+  if (EveryMineMarked(v, sum)) return (sum & 0xff0000) != 0;
+  return EveryUnresolvedIsMine(v, sum) && (sum >> 24) != 0;
 }
 
 // For every cell of the game area (padded index), `word` what it adds to its

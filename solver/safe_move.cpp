@@ -121,9 +121,7 @@ SafeMove FindSafeMove(const GameState& state, int layer, int& col, int& row,
       const int p = Pad(c, r);
       const std::uint32_t sum = counts.sum[p];
       if (!Yields(v, sum)) continue;
-      // Every mine accounted for: the unresolved non-mines are safe.
-      // Every unresolved neighbour is a mine: the covered mines are certain.
-      const bool allFound = v == static_cast<int>(sum >> 8 & 0xff);
+      const bool allFound = EveryMineMarked(v, sum);
       for (int n = 7; n >= 0; --n) {
         if (counts.word[p + kNeighbours[n]] != (allFound ? kSafe : kCoveredMine)) continue;
         col = c + kNeighbourCol[n];

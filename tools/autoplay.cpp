@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "bench/play.h"
+#include "reference/play.h"
 #include "solver/forced_move.h"
-#include "solver/forced_move_reference.h"
+#include "reference/forced_move_reference.h"
 #include "solver/safe_move.h"
 
 namespace {

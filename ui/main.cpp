@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   // test knows where the mines go. The program players run has no such way.
   bool seeded = false;
   const uint seed = qEnvironmentVariable("BRELVOX_TEST_SEED").toUInt(&seeded);
-  if (seeded) mainWindow.Logic().MutableState().RandomState = seed;
+  if (seeded) mainWindow.Logic().SetRandomSeed(seed);
 #endif
 
   QuitSignals quitSignals(&mainWindow);

@@ -62,6 +62,20 @@ TEST(ReplaceFileAtomically, ALinkIsKeptAndItsTargetReplaced) {
   EXPECT_EQ(dir.Read("real"), "new");
 }
 
+TEST(ReplaceFileAtomically, ClearsWhatAKilledRunLeftAndIgnoresTheUmask) {
+  test::TempDir dir;
+  dir.Write(".f.tmp", "half written");
+  dir.Write(".f.lock", "");
+  const mode_t mask = ::umask(0222);
+  const bool written = ReplaceFileAtomically((dir.path() / "f").string(), "one");
+  ::umask(mask);
+  ASSERT_TRUE(written);
+  struct stat st;
+  ::stat((dir.path() / "f").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);  // the owner may still rewrite it
+  EXPECT_EQ(EntryCount(dir.path()), 1u);
+}
+
 TEST(ReplaceFileAtomically, UnwritableDirectoryFailsCleanly) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into any directory";
   test::TempDir dir;

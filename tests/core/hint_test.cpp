@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "app/hint_command.h"
 #include "core/board_setup.h"
 #include "core/test_host.h"
 #include "game/level_table.h"
 #include "game/new_game.h"
 #include "game/reveal.h"
+#include "reference/forced_move_reference.h"
 #include "solver/forced_move.h"
-#include "solver/hint.h"
 #include "solver/safe_move.h"
 
 namespace brelvox {

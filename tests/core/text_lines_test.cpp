@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/text_lines.h"
 #include "core/session.h"
@@ -57,6 +58,25 @@ TEST(ReadLeadingLines, SplitsLikeSplitLinesAcrossBufferBoundaries) {
             (Lines{"a", std::string("b\0c", 3), "d"}));
   EXPECT_FALSE(ReadLeadingLines((dir.path() / "missing").string(), 40, true));
   EXPECT_FALSE(ReadLeadingLines(dir.path().string(), 40, true));  // a directory
+}
+
+TEST(ReadLeadingLines, CutsLongLinesAndTellsMissingFilesFromUnreadableOnes) {
+  test::TempDir dir;
+  dir.Write("long", std::string(kMaxLineLength + 70000, 'x') + "\r\nnext\n");
+  const LeadingLines read = ReadLeadingLinesOf((dir.path() / "long").string(), 40, true);
+  ASSERT_EQ(read.status, FileRead::Read);
+  EXPECT_EQ(read.lines, (Lines{std::string(kMaxLineLength, 'x'), "next"}));
+  EXPECT_EQ(read.cut, (std::vector<bool>{true, false}));
+
+  std::filesystem::create_symlink("nowhere", dir.path() / "dangling");
+  ::mkfifo((dir.path() / "pipe").c_str(), 0644);  // must not wait for a writer
+  for (const char* name : {"missing", "dangling"}) {
+    EXPECT_EQ(ReadLeadingLinesOf((dir.path() / name).string(), 40, true).status, FileRead::Missing);
+  }
+  for (const char* name : {"pipe", "."}) {
+    EXPECT_EQ(ReadLeadingLinesOf((dir.path() / name).string(), 40, true).status,
+              FileRead::Unreadable);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "app/score_file.h"
+#include "app/settings_file.h"
 #include "core/session.h"
 
 namespace brelvox {
@@ -66,15 +68,15 @@ TEST(Clock, CountsTicksCarriesMinutesAndWrapsHoursAt99) {
   s.answers.level = 0;
   s.logic().NewButtonClick();
   for (int i = 0; i < 59; ++i) s.logic().TimeTimerTimer();
-  EXPECT_EQ(s.logic().Controls().values[1], 59);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigS), 59);
   s.Take();
   s.logic().TimeTimerTimer();
   EXPECT_EQ(s.Take(), "value DigS 0\nvalue DigM 1\n");
   for (int i = 60; i < 99 * 3600; ++i) s.logic().TimeTimerTimer();
-  EXPECT_EQ(s.logic().Controls().values[3], 0);
-  EXPECT_EQ(s.logic().Controls().values[2], 0);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigH), 0);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigM), 0);
   s.logic().TimeTimerTimer();
-  EXPECT_EQ(s.logic().Controls().values[1], 1);
+  EXPECT_EQ(s.logic().Controls().value(Display::DigS), 1);
 }
 
 TEST(Pause, BlinksTheClockHidesTheBoardAndResumes) {
@@ -320,6 +322,66 @@ TEST(Scores, DamagedFileGivesDefaultsAndIsNotRewrittenAtStart) {
   Session s(dir.path());
   EXPECT_EQ(s.logic().Scores().CellText(0, 1), "0:0 by P0");
   EXPECT_EQ(s.logic().Scores().CellText(3, 5), "0:19 by P19");
+}
+
+// Two games in one folder, as a player who opens the game twice has them.
+TEST(SharedFolder, TwoSessionsKeepEachOthersScoresAndSizes) {
+  TempDir dir;
+  Session a(dir.path());
+  Session b(dir.path());
+  const auto start = [](Session& s, int level, const char* name) {
+    s.answers.level = level;
+    s.answers.nameGiven = true;
+    s.answers.name = name;
+    s.logic().NewButtonClick();
+    s.logic().DownButtonClick();
+  };
+  start(a, 0, "A");
+  // Written at once: a session that never closes keeps its size.
+  EXPECT_EQ(dir.Read("Brelvox.ini"), FormatDisplaySizes({63, 31, 25, 21}));
+  start(b, 1, "B");
+  a.Win();
+  b.Win();
+  EXPECT_EQ(b.logic().Scores().CellText(0, 1), "0:0 by A");  // the table shown is the merged one
+  const ScoreTable file = ReadScoreFile((dir.path() / "Brelvox.hi").string());
+  EXPECT_EQ(file.names[0][0], "A");
+  EXPECT_EQ(file.names[1][0], "B");
+  a.logic().FormClose();
+  b.logic().FormClose();
+  EXPECT_EQ(dir.Read("Brelvox.ini"), FormatDisplaySizes({63, 30, 25, 21}));
+}
+
+TEST(Scores, AFileThatCannotBeReadIsKeptAndTheEntriesWaitForIt) {
+  TempDir dir;
+  std::string old;
+  for (int i = 0; i < 20; ++i) old += "Old\r\n" + std::string(i == 0 ? 70000 : 0, '0') + "3000\r\n";
+  dir.Write("Brelvox.hi", old);  // a time line too long to hold
+  Session s(dir.path());
+  s.answers.nameGiven = true;
+  for (int level : {0, 1}) {
+    s.answers.level = level;
+    s.answers.name = level == 0 ? "First" : "Second";
+    s.logic().NewButtonClick();
+    if (level == 1) {
+      // Put right between the two games: both entries go in, and the file's.
+      std::string fixed;
+      for (int i = 0; i < 20; ++i) fixed += "Fixed\r\n" + std::to_string(100 + i) + "\r\n";
+      dir.Write("Brelvox.hi", fixed);
+    }
+    s.Take();
+    s.Win();
+    const std::string out = s.Take();
+    EXPECT_EQ(Contains(out, "message Can't write to file Brelvox.hi!\n"), level == 0);
+    if (level == 0) {
+      EXPECT_EQ(dir.Read("Brelvox.hi"), old);
+    }
+  }
+  const ScoreTable file = ReadScoreFile((dir.path() / "Brelvox.hi").string());
+  EXPECT_EQ(file.names[0][0], "First");
+  EXPECT_EQ(file.names[0][1], "Fixed");
+  EXPECT_EQ(file.names[1][0], "Second");
+  EXPECT_EQ(file.times[3][4], 119);
+  EXPECT_EQ(s.logic().Scores().names[3][4], "Fixed");
 }
 
 TEST(Sound, SwitchSilencesCuesAndFlipsTheCaption) {

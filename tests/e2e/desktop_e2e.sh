@@ -11,87 +11,14 @@ set -u
 
 program=${1:?usage: desktop_e2e.sh PATH/TO/brelvox [SHOT_DIR]}
 program=$(realpath "$program")
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-done
 # ImageMagick itself, not a stand-in found earlier on the PATH.
 import_cmd=/usr/bin/import
 convert_cmd=/usr/bin/convert
 [ -x "$import_cmd" ] && [ -x "$convert_cmd" ] || { echo "SKIP: ImageMagick is missing"; exit 77; }
 
-scratch=$(mktemp -d)
+. "$(dirname "$0")/x_session.sh"
 shots=${2:-$scratch/shots}
 mkdir -p "$shots"
-xvfb_pid=
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-# A failure after which nothing more can be checked.
-die() {
-  echo "FAIL: $*; program output:"
-  cat "$scratch/program.log"
-  exit 1
-}
-
-# Xvfb picks a free display itself and reports its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
-  >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$scratch/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.1
-done
-[ -s "$scratch/display" ] || { echo "SKIP: Xvfb did not start"; exit 77; }
-export DISPLAY=:$(head -n1 "$scratch/display")
-for _ in $(seq 50); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "SKIP: Xvfb did not answer"; exit 77; }
-
-mkdir -p "$scratch/work" "$scratch/runtime"
-chmod 700 "$scratch/runtime"
-(cd "$scratch/work" && XDG_RUNTIME_DIR="$scratch/runtime" exec "$program") \
-  >"$scratch/program.log" 2>&1 &
-app_pid=$!
-
-# The id of the first window titled exactly $1, waiting for it to appear.
-window_named() {
-  local id
-  for _ in $(seq 150); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits until window $1 has the size $2 (WIDTHxHEIGHT); prints the last size.
-size_of() {
-  local WIDTH HEIGHT X Y SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "${WIDTH}x${HEIGHT}"
-}
-expect_size() {
-  local got
-  for _ in $(seq 50); do
-    got=$(size_of "$1")
-    [ "$got" = "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "$3: window is $got, expected $2"
-}
 
 # Position of window $1 as "X Y".
 position_of() {
@@ -115,7 +42,7 @@ pixels() {
 
 click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 
-main=$(window_named Brelvox) || die "no main window"
+start_program "$program"
 sleep 0.3
 expect_size "$main" 603x49 "at start"
 # With no window manager the main window sits at the top-left corner.

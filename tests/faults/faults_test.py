@@ -4,6 +4,8 @@
     faults_test.py SIM files    each file made unwritable in every way we know
     faults_test.py SIM kill     brelvox-sim killed at random moments of a won game
     faults_test.py SIM sounds   cue files that are no wave files, or no files
+    faults_test.py SIM shared   games side by side, a group's folder, umask 0222, a
+                                180 MB score file
 
 Every run wins a game and ends, so the game writes Brelvox.hi (a new best
 time) and then Brelvox.ini. Where a file cannot be replaced, it and everything
@@ -14,6 +16,7 @@ silent; where it can, it must hold exactly the new content.
 
 import os
 import random
+import resource
 import shutil
 import stat
 import subprocess
@@ -196,6 +199,30 @@ def per_file_scenarios(faulty):
         put(os.path.join(game, faulty), old_of(faulty), 0o600)
         os.lchown(os.path.join(game, faulty), NOBODY, NOBODY)
 
+    def write_only(game, elsewhere):
+        put(os.path.join(game, faulty), old_of(faulty), 0o200)
+
+    def players_folder(game):
+        os.lchown(game, NOBODY, NOBODY)
+
+    def players_link_to_root_file(game, elsewhere):
+        # The player's own folder and link, leading to a file only root may write.
+        put(os.path.join(elsewhere, real), old_of(faulty), 0o644)
+        os.symlink(f"../elsewhere/{real}", os.path.join(game, faulty))
+        os.lchown(os.path.join(game, faulty), NOBODY, NOBODY)
+        players_folder(game)
+
+    def players_link_to_players_file(game, elsewhere):
+        to_file(game, elsewhere)
+        os.lchown(os.path.join(game, faulty), NOBODY, NOBODY)
+        players_folder(game)
+
+    def strangers_link(game, elsewhere):
+        # Root's folder, another user's link in it.
+        put(os.path.join(elsewhere, real), old_of(faulty), 0o644)
+        os.symlink(f"../elsewhere/{real}", os.path.join(game, faulty))
+        os.lchown(os.path.join(game, faulty), NOBODY, NOBODY)
+
     def wrap(fn):
         def setup(game, elsewhere):
             healthy(game, other)
@@ -222,6 +249,15 @@ def per_file_scenarios(faulty):
         Scenario(f"{faulty} is the player's, replaced by root (owner kept)",
                  wrap(players_file),
                  {**game_other, f"game/{faulty}": new_of(faulty)}),
+        Scenario(f"{faulty} cannot be read (player, mode 0200)", wrap(write_only), refused,
+                 as_nobody=True),
+        Scenario(f"{faulty} is the player's link to a file of root's (root)",
+                 wrap(players_link_to_root_file), refused),
+        Scenario(f"{faulty} is the player's link to a file of theirs (root, followed)",
+                 wrap(players_link_to_players_file),
+                 {**game_other, f"elsewhere/{real}": new_of(faulty)}),
+        Scenario(f"{faulty} is another user's link in root's folder (root)",
+                 wrap(strangers_link), refused),
     ]
 
 
@@ -236,8 +272,18 @@ def folder_not_writable(game, elsewhere):
     os.chmod(game, 0o555)
 
 
+def long_time_line(game, elsewhere):
+    healthy(game, INI)
+    lines = OLD_HI.split(b"\r\n")
+    lines[1] = b"0" * (100 << 10) + lines[1]
+    with open(os.path.join(game, HI), "wb") as f:
+        f.write(b"\r\n".join(lines))
+
+
 def whole_folder_scenarios():
     return [
+        Scenario(f"{HI} has a time line too long to hold", long_time_line,
+                 {f"game/{INI}": NEW_INI}),
         Scenario("file size limit of 64 bytes (disk full)", both_old, {}, fsize=64),
         Scenario("folder not writable (player)", folder_not_writable, {}, as_nobody=True),
         Scenario("tiny tmpfs with no room left", both_old, {}, mount="full"),
@@ -339,19 +385,20 @@ def test_files():
 
 def test_kill(rounds):
     """Kills brelvox-sim at random moments around the end of a won game: each
-    file must then be the old or the new content, whole."""
+    file must then be the old content, the new one or (the settings file,
+    written at each size change) one of the sizes on the way, always whole.
+    What a kill leaves beside the files is never more than one temporary and
+    one lock file each, and the next full run clears it."""
     work = tempfile.mkdtemp(prefix="brelvox-kill-")
     try:
-        def reset():
-            for entry in os.listdir(work):
-                os.unlink(os.path.join(work, entry))
+        def restore():
             healthy(work, HI)
             healthy(work, INI)
 
         commands = script()
         lengths = []
         for _ in range(5):
-            reset()
+            restore()
             start = time.monotonic()
             status, _, _ = run_sim(work, commands)
             lengths.append(time.monotonic() - start)
@@ -360,10 +407,14 @@ def test_kill(rounds):
             check(f.read() == NEW_HI, "kill: a full run did not write the new score file")
         full = sorted(lengths)[len(lengths) // 2]
         rng = random.Random(int(os.environ.get("BRELVOX_KILL_SEED", "1")))
-        seen = {"hi old": 0, "hi new": 0, "ini old": 0, "ini new": 0, "temporary files": 0}
+        seen = {"hi old": 0, "hi new": 0, "ini old": 0, "ini between": 0, "ini new": 0,
+                "most leftovers": 0}
+        between = {settings_text([size] + OLD_SIZES[1:])
+                   for size in range(winning.SMALLEST + 1, OLD_SIZES[0])}
+        allowed = {f".{name}.{kind}" for name in (HI, INI) for kind in ("tmp", "lock")}
         for i in range(rounds):
-            reset()
-            # The files are written at the very end: aim most kills there.
+            restore()  # what the last kill left beside the files stays
+            # The score file is written at the very end: aim most kills there.
             delay = rng.uniform(0.3, 1.1) * full
             # (A sanitizer's leak check cut short by the kill may complain.)
             proc = subprocess.Popen([SIM], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
@@ -381,17 +432,150 @@ def test_kill(rounds):
                     seen[f"{short} old"] += 1
                 elif content == new:
                     seen[f"{short} new"] += 1
+                elif name == INI and content in between:
+                    seen["ini between"] += 1
                 else:
                     check(False, f"kill round {i}: {name} holds {len(content)} bytes of "
                                  f"neither content")
-            leftovers = [e for e in os.listdir(work) if e not in (HI, INI)]
-            seen["temporary files"] += len(leftovers)
+            leftovers = set(os.listdir(work)) - {HI, INI}
+            check(leftovers <= allowed, f"kill round {i}: left behind {sorted(leftovers)}")
+            seen["most leftovers"] = max(seen["most leftovers"], len(leftovers))
+        restore()
+        status, _, _ = run_sim(work, commands)
+        check(status == 0 and sorted(os.listdir(work)) == sorted([HI, INI]),
+              f"kill: a full run after the kills left {sorted(os.listdir(work))}")
         print(f"ok    {rounds} kills of a {full * 1000:.1f} ms session: {seen}")
         # Some kills must land before the last write, and some after the first.
-        check(seen["ini old"] > 0 and seen["hi new"] > 0,
+        check(seen["hi old"] > 0 and seen["hi new"] > 0,
               "kill: the kills never fell both before and after the writes")
     finally:
         shutil.rmtree(work, ignore_errors=True)
+
+
+# ---- games side by side, shared folders, odd umasks, huge files -------------
+
+def score_names(path):
+    with open(path, "rb") as f:
+        return f.read().decode(errors="replace").split("\r\n")[0::2]
+
+
+def test_side_by_side():
+    """Eight games started at once in one folder, each winning one game: every
+    score must end up in the file."""
+    work = tempfile.mkdtemp(prefix="brelvox-shared-")
+    try:
+        names = [f"Player {i}" for i in range(8)]
+        scripts = []
+        for i, name in enumerate(names):
+            lines = winning.winning_script(SIM, SEED + i, i % 4, name=name, seconds=i)
+            scripts.append(("\n".join(lines + ["quit"]) + "\n").encode())
+        procs = []
+        for commands in scripts:
+            proc = subprocess.Popen([SIM], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                    stderr=subprocess.DEVNULL, cwd=work)
+            procs.append((proc, commands))
+        outs = [proc.communicate(commands, timeout=TIMEOUT)[0].decode() for proc, commands in procs]
+        check(all(proc.returncode == 0 for proc, _ in procs), "side by side: an exit status")
+        check(not any("message" in out for out in outs), "side by side: a write failed")
+        kept = [name for name in names if name in score_names(os.path.join(work, HI))]
+        check(kept == names, f"side by side: only {kept} of 8 scores are in the file")
+        check(sorted(os.listdir(work)) == [HI, INI], f"side by side: left {os.listdir(work)}")
+        print(f"ok    side by side: {len(kept)} of 8 scores kept")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def test_group_folder():
+    """A folder shared by a group: a member's score leaves the file with its
+    owner, group and mode."""
+    owner, member, group = NOBODY - 1, NOBODY, NOBODY - 2
+    work = tempfile.mkdtemp(prefix="brelvox-group-")
+    try:
+        os.chown(work, owner, group)
+        os.chmod(work, 0o2775)
+        for name in (HI, INI):
+            healthy(work, name)
+            os.chown(os.path.join(work, name), owner, group)
+            os.chmod(os.path.join(work, name), 0o664)
+        run = subprocess.run(["setpriv", f"--reuid={member}", f"--regid={member}",
+                              f"--groups={group}", "--", SIM], input=script(), cwd=work,
+                             capture_output=True, timeout=TIMEOUT)
+        check(run.returncode == 0 and b"message" not in run.stdout,
+              f"group folder: status {run.returncode}, {run.stdout[-200:]!r}")
+        for name, new in ((HI, NEW_HI), (INI, NEW_INI)):
+            st = os.stat(os.path.join(work, name))
+            with open(os.path.join(work, name), "rb") as f:
+                check(f.read() == new, f"group folder: {name} does not hold the new content")
+            check((st.st_uid, st.st_gid, stat.S_IMODE(st.st_mode)) == (owner, group, 0o664),
+                  f"group folder: {name} is now {st.st_uid}:{st.st_gid} "
+                  f"{oct(stat.S_IMODE(st.st_mode))}")
+        print("ok    group folder: both files rewritten, owner, group and mode kept")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def test_umask():
+    """Under umask 0222 the file the game makes must still take the next score."""
+    work = tempfile.mkdtemp(prefix="brelvox-umask-")
+    try:
+        for run_no in range(2):
+            run = subprocess.run([SIM], input=script(), cwd=work, capture_output=True,
+                                 timeout=TIMEOUT, preexec_fn=lambda: os.umask(0o222))
+            check(run.returncode == 0 and b"message" not in run.stdout,
+                  f"umask 0222: run {run_no} showed {run.stdout[-120:]!r}")
+        kept = score_names(os.path.join(work, HI))[:2]
+        check(kept == [NAME, NAME], f"umask 0222: the easy table starts {kept}")
+        mode = stat.S_IMODE(os.stat(os.path.join(work, HI)).st_mode)
+        print(f"ok    umask 0222: both scores kept, the file made with mode {oct(mode)}")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def peak_kib(cwd):
+    """The peak memory of one session that reads the files and dumps, and its output."""
+    proc = subprocess.Popen([SIM], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, cwd=cwd)
+    proc.stdin.write(b"dump\nquit\n")
+    proc.stdin.close()
+    out = proc.stdout.read().decode(errors="replace")
+    _, status, usage = os.wait4(proc.pid, 0)
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    return usage.ru_maxrss, out
+
+
+def test_huge_file():
+    """A 180 MB name line costs no more memory than a small file, and the rest
+    of the table is read as usual."""
+    work = tempfile.mkdtemp(prefix="brelvox-huge-")
+    small = tempfile.mkdtemp(prefix="brelvox-small-")
+    try:
+        # Written in pieces: a child's peak starts at this process's size.
+        with open(os.path.join(work, HI), "wb") as f:
+            for _ in range(180):
+                f.write(b"H" * (1 << 20))
+            f.write(OLD_HI[OLD_HI.index(b"\r\n"):])
+        huge, out = peak_kib(work)
+        second = OLD_TABLE[0][1]
+        check(f"score 0 2 {second[1]} {second[0]}" in out.splitlines(),
+              "huge file: the entries after the long name were not read")
+        healthy(small, HI)
+        base, _ = peak_kib(small)
+        check(huge - base < 8 << 10, f"huge file: peak memory {huge} KiB, {base} KiB for a "
+                                     f"small file")
+        print(f"ok    huge file: peak {huge} KiB, small file {base} KiB")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+        shutil.rmtree(small, ignore_errors=True)
+
+
+def test_shared():
+    test_side_by_side()
+    test_umask()
+    test_huge_file()
+    if os.geteuid() == 0:
+        test_group_folder()
+    else:
+        print("skip  group folder: needs root to act as two users")
 
 
 # ---- cue files ---------------------------------------------------------------
@@ -487,13 +671,15 @@ def test_sounds():
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in ("files", "kill", "sounds"):
-        sys.exit("usage: faults_test.py SIM files|kill|sounds")
+    if len(sys.argv) != 3 or sys.argv[2] not in ("files", "kill", "sounds", "shared"):
+        sys.exit("usage: faults_test.py SIM files|kill|sounds|shared")
     what = sys.argv[2]
     if what == "files":
         test_files()
     elif what == "kill":
         test_kill(int(os.environ.get("BRELVOX_KILL_ROUNDS", "300")))
+    elif what == "shared":
+        test_shared()
     else:
         test_sounds()
     if failures:

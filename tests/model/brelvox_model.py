@@ -75,6 +75,15 @@ def split_text_lines(data):
     return lines
 
 
+# A line read from either file keeps at most this many bytes.
+MAX_LINE = 64 * 1024
+
+
+def too_long(lines, first, step=1):
+    """Whether any of lines[first], lines[first + step], ... was cut."""
+    return any(len(line) > MAX_LINE for line in lines[first::step])
+
+
 HEX = b"0123456789abcdefABCDEF"
 DEC = b"0123456789"
 
@@ -187,6 +196,7 @@ class Model:
 
         self.score_names = [[DEFAULT_NAME] * 5 for _ in range(4)]
         self.score_times = [[DEFAULT_TIME] * 5 for _ in range(4)]
+        self.scores_unreadable = False  # such a file is never replaced
 
         self.main_form_create(clock_seed)
         self.highscore_form_create()
@@ -284,8 +294,8 @@ class Model:
         try:
             with open(self.path(SETTINGS_FILE), "rb") as f:
                 data = f.read()
-            lines = split_text_lines(data)
-            if len(lines) >= 5:
+            lines = split_text_lines(data)[:5]
+            if len(lines) >= 5 and not too_long(lines, 1):
                 values = [text_to_int(lines[i]) for i in range(1, 5)]
                 if all(v is not None for v in values):
                     sizes = [min(max(v, MIN_CELL_SIZE), MAX_CELL_SIZE) for v in values]
@@ -307,8 +317,11 @@ class Model:
             nul = data.find(b"\0")
             if nul >= 0:
                 data = data[:nul]
-            lines = split_text_lines(data)
-            if len(lines) >= 40:
+            lines = split_text_lines(data)[:40]
+            if too_long(lines, 1, 2):
+                # A time line too long to hold: the file is kept as it is.
+                self.scores_unreadable = True
+            elif len(lines) >= 40:
                 ok = True
                 for level in range(4):
                     for rank in range(5):
@@ -317,7 +330,7 @@ class Model:
                         if value is None:
                             ok = False
                             break
-                        names[level][rank] = lines[at]
+                        names[level][rank] = lines[at][:MAX_LINE]
                         times[level][rank] = value & 0xFFFF
                     if not ok:
                         break
@@ -736,6 +749,8 @@ class Model:
         self.emit("highscore")
 
     def save_scores(self):
+        if self.scores_unreadable:
+            return False
         out = []
         for level in range(4):
             for rank in range(5):

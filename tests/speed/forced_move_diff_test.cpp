@@ -8,12 +8,12 @@
 #include <cstring>
 #include <random>
 
-#include "bench/play.h"
+#include "reference/play.h"
 #include "bench/worst_cases.h"
 #include "game/new_game.h"
 #include "game/reveal.h"
 #include "solver/forced_move.h"
-#include "solver/forced_move_reference.h"
+#include "reference/forced_move_reference.h"
 #include "solver/neighbour_counts.h"
 #include "solver/safe_move.h"
 

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "bench/play.h"
+#include "reference/play.h"
 #include "solver/neighbour_counts.h"
 
 namespace brelvox {

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <new>
 
-#include "bench/play.h"
+#include "reference/play.h"
 #include "bench/worst_cases.h"
 #include "solver/forced_move.h"
-#include "solver/hint.h"
+#include "app/hint_command.h"
 #include "solver/safe_move.h"
 
 namespace {

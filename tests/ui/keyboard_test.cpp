@@ -39,7 +39,7 @@ struct Program {
     info.SetHighscore(&scores);
     window.SetDialogs(&levels, &info, &scores);
     window.show();
-    window.Logic().MutableState().RandomState = seed;
+    window.Logic().SetRandomSeed(seed);
   }
 
   // Ctrl+N, and the chooser answered with Enter on `level`.

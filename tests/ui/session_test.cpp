@@ -46,7 +46,7 @@ TEST(LongSessionTest, MemoryStaysFlat) {
     }
   });
   closer.start(1);
-  program.window.Logic().MutableState().RandomState = 2024;
+  program.window.Logic().SetRandomSeed(2024);
   std::uint32_t random = 7;
   auto next = [&random](std::uint32_t n) {
     random = random * 1103515245u + 12345u;
@@ -119,7 +119,7 @@ TEST(SameMovesTest, WindowAndDriverEndWithTheSameLayers) {
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
   });
   const std::uint32_t seed = 4242;
-  w.Logic().MutableState().RandomState = seed;
+  w.Logic().SetRandomSeed(seed);
   program.New(1);
   closer.start(1);
   std::string script = "seed " + std::to_string(seed) + "\nnew 1\n";

@@ -1,4 +1,4 @@
-#include "solver/hint.h"
+#include "app/hint_command.h"
 
 #include "game/end_of_game.h"
 #include "game/reveal.h"

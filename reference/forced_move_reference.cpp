@@ -1,4 +1,4 @@
-#include "solver/forced_move_reference.h"
+#include "reference/forced_move_reference.h"
 
 #include <cstring>
 
@@ -98,6 +98,25 @@ int MakeForcedMoveReference(GameState& state, CellPainter& painter) {
     if (answer != moveNone) return k;
   }
   return m;
+}
+
+void BuildCandidates(const GameState& state, CandidateList& list) {
+  const std::uint8_t* content = state.board.layer(ContentLayer);
+  const std::uint8_t* shown = state.board.layer(ShownLayer);
+  const int total = state.Cols * state.Rows;
+  list.count = 0;
+  for (int n = 0; n < total; ++n) {
+    const int i = n % state.Cols + n / state.Cols * kStride;
+    if (IsNumber(content[i]) && shown[i] == cellCovered) {
+      list.cells[list.count++] = static_cast<std::uint16_t>(n);
+    }
+  }
+  for (int n = 0; n < total; ++n) {
+    const int i = n % state.Cols + n / state.Cols * kStride;
+    if (content[i] == 0 && shown[i] == cellCovered) {
+      list.cells[list.count++] = static_cast<std::uint16_t>(n);
+    }
+  }
 }
 
 }  // namespace brelvox

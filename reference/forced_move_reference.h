@@ -5,11 +5,20 @@
 
 #include <cstdint>
 
-#include "game/game_host.h"
+#include "game/cell_painter.h"
 #include "game/game_state.h"
+#include "solver/forced_move.h"
 #include "solver/safe_move.h"
 
 namespace brelvox {
+
+// The forced move's candidates in the plain form: covered mine-free cells in
+// row-major order, then the covered zero cells again (n = col + row * Cols).
+struct CandidateList {
+  std::uint16_t cells[kMaxCandidates];
+  int count = 0;
+};
+void BuildCandidates(const GameState& state, CandidateList& list);
 
 // The safe-move finder written the plain way: one counting walk per number
 // cell, every qualifying neighbour overwriting the answer.

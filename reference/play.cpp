@@ -1,13 +1,13 @@
-#include "bench/play.h"
+#include "reference/play.h"
 
 #include <algorithm>
 #include <chrono>
 
+#include "app/hint_command.h"
 #include "game/end_of_game.h"
 #include "game/new_game.h"
 #include "game/reveal.h"
 #include "solver/forced_move.h"
-#include "solver/hint.h"
 #include "solver/safe_move.h"
 
 namespace brelvox::play {
