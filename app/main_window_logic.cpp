@@ -3,13 +3,12 @@
 #include "app/hint_command.h"
 #include "app/score_file.h"
 #include "app/settings_file.h"
-#include "app/sound_policy.h"
 #include "game/random.h"
 
 namespace brelvox {
 
 MainWindowLogic::MainWindowLogic(View& view, std::filesystem::path directory)
-    : view_(view), directory_(std::move(directory)) {}
+    : view_(view), directory_(std::move(directory)), waves_(directory_) {}
 
 std::filesystem::path MainWindowLogic::FilePath(const char* name) const {
   return directory_ / name;
@@ -71,7 +70,7 @@ void MainWindowLogic::DrawCell(std::uint8_t code, int col, int row) {
 
 void MainWindowLogic::PlayCue(const char* name) {
   if (!state_.SoundOn) return;
-  if (const auto file = FindWaveFile(directory_, name)) view_.PlaySound(name, *file);
+  if (const auto file = waves_.Find(name)) view_.PlaySound(name, *file);
 }
 
 void MainWindowLogic::StopGameControls() {

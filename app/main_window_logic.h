@@ -10,6 +10,7 @@
 #include "app/control_states.h"
 #include "app/score_file.h"
 #include "app/score_table.h"
+#include "app/sound_policy.h"
 #include "app/view.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
@@ -87,6 +88,7 @@ class MainWindowLogic final : public GameHost {
 
   View& view_;
   std::filesystem::path directory_;
+  WaveFileFinder waves_;
   GameState state_;
   ControlStates controls_;
   ScoreTable scores_;

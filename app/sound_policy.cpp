@@ -1,6 +1,9 @@
 #include "app/sound_policy.h"
 
-#include <string>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
 #include <system_error>
 
 namespace brelvox {
@@ -11,38 +14,62 @@ bool IsRegularFile(const std::filesystem::path& path) {
   return std::filesystem::is_regular_file(path, ec);
 }
 
-bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
+std::string FoldAsciiCase(std::string text) {
+  for (char& ch : text) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
   }
-  return true;
+  return text;
+}
+
+std::int64_t Nanoseconds(const timespec& t) {
+  return t.tv_sec * std::int64_t{1000000000} + t.tv_nsec;
 }
 
 }  // namespace
 
-std::optional<std::filesystem::path> FindWaveFile(const std::filesystem::path& directory,
-                                                  const char* name) {
-  const std::filesystem::path exact = directory / name;
+WaveFileFinder::WaveFileFinder(std::filesystem::path directory)
+    : directory_(std::move(directory)) {}
+
+std::optional<std::filesystem::path> WaveFileFinder::Find(const char* name) {
+  const std::filesystem::path exact = directory_ / name;
   if (IsRegularFile(exact)) return exact;
-  std::error_code ec;
-  const std::filesystem::path where = directory.empty() ? "." : directory;
-  std::filesystem::directory_iterator it(where, ec);
-  if (ec) return std::nullopt;
-  // Directory order is arbitrary: take the smallest matching name so the same
-  // folder always gives the same file.
-  std::optional<std::filesystem::path> found;
-  for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    if (ec) break;
-    const std::string entry = it->path().filename().string();
-    if (!EqualIgnoringAsciiCase(entry, name) || !IsRegularFile(it->path())) continue;
-    if (!found || entry < found->filename().string()) found = directory / entry;
+  const std::string folded = FoldAsciiCase(name);
+  const std::filesystem::path where = directory_.empty() ? "." : directory_;
+  struct stat st;
+  std::optional<Stamp> now;
+  if (::stat(where.c_str(), &st) == 0) {
+    now = Stamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                Nanoseconds(st.st_mtim), Nanoseconds(st.st_ctim)};
   }
-  return found;
+  if (!now || listed_ != now || !matches_.count(folded)) {
+    List(folded);
+    // A change within the same tick of the file system's clock would keep the
+    // times: a listing of a folder changed less than a second ago is not kept.
+    timespec clock;
+    ::clock_gettime(CLOCK_REALTIME, &clock);
+    const bool settled = now && Nanoseconds(clock) - now->modified > 1000000000;
+    listed_ = settled ? now : std::nullopt;
+  }
+  // The entries may have changed since (a link's target went): each is checked.
+  for (const std::string& entry : matches_[folded]) {
+    if (IsRegularFile(directory_ / entry)) return directory_ / entry;
+  }
+  return std::nullopt;
+}
+
+void WaveFileFinder::List(const std::string& folded) {
+  ++listings_;
+  matches_[folded];
+  for (auto& [name, entries] : matches_) entries.clear();
+  std::error_code ec;
+  const std::filesystem::path where = directory_.empty() ? "." : directory_;
+  std::filesystem::directory_iterator it(where, ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    std::string entry = it->path().filename().string();
+    const auto match = matches_.find(FoldAsciiCase(entry));
+    if (match != matches_.end()) match->second.push_back(std::move(entry));
+  }
+  for (auto& [name, entries] : matches_) std::sort(entries.begin(), entries.end());
 }
 
 }  // namespace brelvox

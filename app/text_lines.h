@@ -9,10 +9,6 @@
 
 namespace brelvox {
 
-// Splits text into lines: a line ends at CR, at LF or at CR LF. A break at the
-// very end does not start another line. Bytes pass through unchanged.
-std::vector<std::string> SplitLines(std::string_view text);
-
 // Leading spaces, an optional sign, then decimal digits or "$" and hex digits;
 // the value must fit a signed 32-bit integer. Nothing else is accepted.
 std::optional<std::int32_t> ParseInt32(std::string_view text);
@@ -34,13 +30,11 @@ struct LeadingLines {
   std::vector<bool> cut;  // per line: it was longer than kMaxLineLength
 };
 
-// The first `maxLines` lines of a regular file, split as SplitLines does. With
+// The first `maxLines` lines of a regular file: a line ends at CR, at LF or at
+// CR LF, a break at the very end starts no other line, and bytes pass through
+// unchanged. With
 // `stopAtNul` the text ends at the first NUL byte. Memory stays bounded by
 // `maxLines` lines of kMaxLineLength, whatever the file's size.
 LeadingLines ReadLeadingLinesOf(const std::string& path, std::size_t maxLines, bool stopAtNul);
-
-// The same lines, or nothing when the status is not Read.
-std::optional<std::vector<std::string>> ReadLeadingLines(const std::string& path,
-                                                         std::size_t maxLines, bool stopAtNul);
 
 }  // namespace brelvox

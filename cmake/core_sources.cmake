@@ -14,9 +14,11 @@ set(BRELVOX_CORE_SOURCES
   app/display_sizes.cpp
   app/new_and_info_commands.cpp
   app/sound_policy.cpp
+  app/wave_sound.cpp
   app/score_table.cpp
   app/score_file.cpp
   app/settings_file.cpp
   app/text_lines.cpp
   app/atomic_file.cpp
+  app/standard_streams.cpp
 )

@@ -154,4 +154,29 @@ ParsedLine ParseLine(std::string_view line) {
   return Error{"unknown command: " + std::string(verb)};
 }
 
+LineRead ReadLine(std::FILE* in, std::string& line) {
+  line.clear();
+  bool longer = false;
+  bool any = false;
+  int ch;
+  while ((ch = getc_unlocked(in)) != EOF) {
+    any = true;
+    if (ch == '\n') break;
+    // One byte beyond the limit is kept: a CR there may still be dropped.
+    if (line.size() <= kMaxLineBytes) {
+      line.push_back(static_cast<char>(ch));
+    } else {
+      longer = true;
+    }
+  }
+  if (std::ferror(in)) return LineRead::Failed;
+  if (!any) return LineRead::End;
+  if (ch == '\n' && !longer && !line.empty() && line.back() == '\r') line.pop_back();
+  if (longer || line.size() > kMaxLineBytes) {
+    line.resize(kMaxLineBytes);
+    return LineRead::TooLong;
+  }
+  return LineRead::Line;
+}
+
 }  // namespace brelvox::sim

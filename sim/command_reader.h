@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -49,5 +50,19 @@ using ParsedLine = std::variant<Ignored, Command, Error>;
 
 // One line without its LF (a CR before the LF is removed by the caller).
 ParsedLine ParseLine(std::string_view line);
+
+// No command is this long: of a longer line only this much is kept.
+inline constexpr std::size_t kMaxLineBytes = 65536;
+
+enum class LineRead {
+  Line,     // `line` holds the next line, without its LF and a CR right before it
+  TooLong,  // the line was longer than kMaxLineBytes; `line` holds its beginning
+  End,      // no more input
+  Failed,   // the input could not be read (errno tells why)
+};
+
+// Reads the next line from `in`. The rest of a line that is too long is read
+// and dropped, so memory never follows the input.
+LineRead ReadLine(std::FILE* in, std::string& line);
 
 }  // namespace brelvox::sim

@@ -1,6 +1,7 @@
 #include "sim/driver.h"
 
-#include <cstdlib>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "app/main_window_logic.h"
@@ -67,25 +68,33 @@ int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& direc
   logic.HighscoreFormCreate();
 
   bool anyError = false;
-  char* buffer = nullptr;
-  std::size_t capacity = 0;
-  ssize_t length;
-  while ((length = ::getline(&buffer, &capacity, in)) >= 0) {
-    std::string_view line(buffer, static_cast<std::size_t>(length));
-    if (!line.empty() && line.back() == '\n') {
-      line.remove_suffix(1);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  bool readFailed = false;
+  std::string buffer;
+  auto printError = [&](const std::string& what) {
+    std::string text = "error " + what;
+    for (char& ch : text) {
+      if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
     }
-    const ParsedLine parsed = ParseLine(line);
+    text += '\n';
+    std::fwrite(text.data(), 1, text.size(), out);
+    anyError = true;
+  };
+  // Output that cannot be written ends the run as the end of the input would.
+  while (!std::ferror(out)) {
+    const LineRead read = ReadLine(in, buffer);
+    if (read == LineRead::End) break;
+    if (read == LineRead::Failed) {
+      readFailed = true;
+      break;
+    }
+    if (read == LineRead::TooLong) {
+      if (buffer[0] != '#')
+        printError("line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+      continue;
+    }
+    const ParsedLine parsed = ParseLine(buffer);
     if (const auto* error = std::get_if<Error>(&parsed)) {
-      std::string text = "error " + error->text;
-      for (char& ch : text) {
-        if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E)
-          ch = '?';
-      }
-      text += '\n';
-      std::fwrite(text.data(), 1, text.size(), out);
-      anyError = true;
+      printError(error->text);
       continue;
     }
     const auto* cmd = std::get_if<Command>(&parsed);
@@ -142,9 +151,16 @@ int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& direc
     }
     if (quit) break;
   }
-  std::free(buffer);
+  const int readErrno = errno;
   logic.FormClose();
-  std::fflush(out);
+  if (readFailed) {
+    std::fprintf(stderr, "brelvox-sim: cannot read the commands: %s\n", std::strerror(readErrno));
+  }
+  if (std::fflush(out) != 0 || std::ferror(out)) {
+    std::fputs("brelvox-sim: cannot write the output\n", stderr);
+    return kFailed;
+  }
+  if (readFailed) return kFailed;
   return anyError ? 2 : 0;
 }
 

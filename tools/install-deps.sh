@@ -9,6 +9,11 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev python3
   desktop-file-utils appstream dpkg-dev file"
 packages="$packages lintian"  # the package test checks the .deb with it
 packages="$packages weston qt6-wayland"  # the Wayland test: a headless compositor and Qt's plugin
+# Translations: lupdate and lrelease with their CMake functions, and Qt's own
+# catalogues for the standard dialog buttons
+packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
+packages="$packages dbus at-spi2-core python3-pyatspi"  # the accessibility test: a session bus and AT-SPI
+packages="$packages pulseaudio"  # the damaged-cue test plays the whole cues into a private server
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -14,9 +14,10 @@ namespace {
 
 using brelvox::GameState;
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("BoardArea", text);
-}
+// The board's texts for assistive tools, translated as the board's own.
+struct BoardText {
+  Q_DECLARE_TR_FUNCTIONS(BoardArea)
+};
 
 bool IsClock(const QObject* object) {
   return object->objectName() == QLatin1String("Panel3");
@@ -49,7 +50,8 @@ class CellAccessible : public QAccessibleInterface,
     if (!isValid()) return {};
     if (t == QAccessible::Name)
       return CellName(board_->State().board.at(brelvox::ShownLayer, col_, row_));
-    if (t == QAccessible::Description) return Tr("row %1, column %2").arg(row_ + 1).arg(col_ + 1);
+    if (t == QAccessible::Description)
+      return BoardText::tr("row %1, column %2").arg(row_ + 1).arg(col_ + 1);
     return {};
   }
 
@@ -92,10 +94,11 @@ class CellAccessible : public QAccessibleInterface,
   // QAccessibleActionInterface
   QStringList actionNames() const override { return {UncoverAction(), MarkAction()}; }
   QString localizedActionName(const QString& name) const override {
-    return name == UncoverAction() ? Tr("uncover") : Tr("mark");
+    return name == UncoverAction() ? BoardText::tr("uncover") : BoardText::tr("mark");
   }
   QString localizedActionDescription(const QString& name) const override {
-    return name == UncoverAction() ? Tr("Uncovers the cell") : Tr("Marks or unmarks the cell");
+    return name == UncoverAction() ? BoardText::tr("Uncovers the cell")
+                                   : BoardText::tr("Marks or unmarks the cell");
   }
   void doAction(const QString& name) override {
     if (!isValid()) return;
@@ -134,15 +137,15 @@ void InstallAccessibility() {
 QString CellName(int code) {
   switch (code) {
     case brelvox::cellCovered:
-      return Tr("covered");
+      return BoardText::tr("covered");
     case brelvox::cellMarked:
-      return Tr("marked");
+      return BoardText::tr("marked");
     case brelvox::cellMine:
-      return Tr("mine");
+      return BoardText::tr("mine");
     case brelvox::cellWrongMark:
-      return Tr("wrong mark");
+      return BoardText::tr("wrong mark");
     case 0:
-      return Tr("empty");
+      return BoardText::tr("empty");
     default:
       return QString::number(code);
   }

@@ -4,7 +4,13 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QtGlobal>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -63,11 +69,90 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
   }
   if (parser.isSet(help)) {
     std::fputs(kUsage, stdout);
-    return 0;
-  }
-  if (parser.isSet(version)) {
+  } else if (parser.isSet(version)) {
     std::printf("brelvox %s\n", BRELVOX_VERSION);
-    return 0;
+  } else {
+    return std::nullopt;
   }
-  return std::nullopt;
+  // An answer that could not be written is a failure (a full disk, a closed pipe).
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "brelvox: cannot write the answer: %s\n", std::strerror(errno));
+    return 1;
+  }
+  return 0;
+}
+
+namespace {
+
+bool IsSet(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && *value != '\0';
+}
+
+// The window system's options, which the application object reads itself.
+bool ChoosesWindowSystem(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (arg[0] == '-' && arg[1] == '-') ++arg;
+    for (const char* option : {"-platform", "-display"}) {
+      const std::size_t n = std::strlen(option);
+      if (std::strncmp(arg, option, n) == 0 && (arg[n] == '\0' || arg[n] == '=')) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<int> CheckForDisplay(int argc, char** argv) {
+  if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM") ||
+      ChoosesWindowSystem(argc, argv)) {
+    return std::nullopt;
+  }
+  std::fputs(
+      "brelvox: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+      stderr);
+  return 1;
+}
+
+namespace {
+
+struct HeldMessage {
+  QtMsgType type;
+  const char* category;  // a category's name lives as long as the program
+  QString text;
+};
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler passOn = nullptr;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    heldMessages.push_back({type, context.category, text});
+    return;
+  }
+  // Only the window system's start ends the program here.
+  std::string where;
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    if (!IsSet(variable)) continue;
+    where += where.empty() ? " (" : ", ";
+    where += std::string(variable) + "=" + std::getenv(variable);
+  }
+  if (!where.empty()) where += ')';
+  std::fprintf(stderr, "brelvox: cannot open a display to show the window on%s\n", where.c_str());
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
+
+}  // namespace
+
+WindowSystemStart::WindowSystemStart() {
+  passOn = qInstallMessageHandler(HoldMessage);
+}
+
+WindowSystemStart::~WindowSystemStart() {
+  qInstallMessageHandler(passOn);
+  for (const HeldMessage& m : heldMessages) {
+    qt_message_output(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category), m.text);
+  }
+  heldMessages.clear();
 }

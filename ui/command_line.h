@@ -10,3 +10,21 @@
 // The exit code when the command line ends the program here, or nothing when
 // the game should start.
 std::optional<int> HandleCommandLine(int argc, char** argv);
+
+// Exit code 1 and a line that says so when there is no display to show the
+// window on: none is named (neither DISPLAY nor WAYLAND_DISPLAY) and the
+// player chose no window system (QT_QPA_PLATFORM, -platform, -display).
+std::optional<int> CheckForDisplay(int argc, char** argv);
+
+// While it lives, the window system's messages are held back; the one that
+// ends the program when no window system can be started (a display that
+// does not answer, a window system that is not there) becomes a line of our
+// own and exit code 1 instead of an abort. At its end the held messages are
+// passed on.
+class WindowSystemStart {
+ public:
+  WindowSystemStart();
+  ~WindowSystemStart();
+  WindowSystemStart(const WindowSystemStart&) = delete;
+  WindowSystemStart& operator=(const WindowSystemStart&) = delete;
+};

@@ -1,18 +1,58 @@
 #include "cue_player.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QMediaDevices>
 
-std::unique_ptr<CuePlayer> LoadCuePlayer() {
-  const QDir programDir(QCoreApplication::applicationDirPath());
-  for (const QString& dir :
-       {programDir.path(),
-        programDir.filePath(QStringLiteral(BRELVOX_CUE_MODULE_DIR_FROM_PROGRAM))}) {
-    QLibrary module(QDir(dir).filePath(QStringLiteral("brelvox-cues")));
-    // The module stays loaded for the rest of the run.
-    if (auto* make = reinterpret_cast<MakeCuePlayerFunction*>(module.resolve(kMakeCuePlayerSymbol)))
-      return std::unique_ptr<CuePlayer>(make());
+namespace {
+
+QAudioFormat FormatOf(const brelvox::WaveSound& sound) {
+  QAudioFormat format;
+  format.setSampleRate(sound.sampleRate);
+  format.setChannelCount(sound.channels);
+  switch (sound.type) {
+    case brelvox::SampleType::UInt8:
+      format.setSampleFormat(QAudioFormat::UInt8);
+      break;
+    case brelvox::SampleType::Int16:
+      format.setSampleFormat(QAudioFormat::Int16);
+      break;
+    case brelvox::SampleType::Int32:
+      format.setSampleFormat(QAudioFormat::Int32);
+      break;
+    case brelvox::SampleType::Float32:
+      format.setSampleFormat(QAudioFormat::Float);
+      break;
   }
-  return nullptr;
+  return format;
+}
+
+}  // namespace
+
+CuePlayer::CuePlayer(QObject* parent) : QObject(parent) {}
+
+CuePlayer::~CuePlayer() {
+  Stop();
+}
+
+void CuePlayer::Stop() {
+  if (sink_) sink_->stop();
+  buffer_.close();
+}
+
+void CuePlayer::Play(std::shared_ptr<const brelvox::WaveSound> sound) {
+  Stop();
+  const QAudioFormat format = FormatOf(*sound);
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  if (device.isNull()) return;
+  if (!sink_ || sink_->format() != format || device_ != device) {
+    delete sink_;
+    sink_ = new QAudioSink(device, format, this);
+    device_ = device;
+  }
+  playing_ = std::move(sound);
+  buffer_.setData(QByteArray::fromRawData(playing_->samples.data(),
+                                          static_cast<qsizetype>(playing_->samples.size())));
+  buffer_.open(QIODevice::ReadOnly);
+  sink_->start(&buffer_);
 }

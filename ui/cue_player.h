@@ -1,24 +1,33 @@
-// Playback of the wave cues. Qt Multimedia and the sound libraries under it
-// take longer to load than the rest of the program together, so they live in
-// a module of their own that the program loads at its first cue.
+// The hidden player of the main window. It plays samples that were read and
+// checked beforehand (brelvox::WaveCache), never a file, so nothing a sound
+// library does with a file's bytes can hold up the window. One cue at a
+// time: a new cue cuts off the one before.
 #pragma once
 
-#include <QString>
+#include <QAudioDevice>
+#include <QBuffer>
+#include <QObject>
 #include <memory>
 
-class CuePlayer {
+#include "app/wave_sound.h"
+
+class QAudioSink;
+
+class CuePlayer : public QObject {
+  Q_OBJECT
+
  public:
-  virtual ~CuePlayer() = default;
-  // Starts playing a wave file; a new cue cuts off the one before. Never
-  // blocks, and a file that cannot be played stays silent.
-  virtual void Play(const QString& file) = 0;
+  explicit CuePlayer(QObject* parent = nullptr);
+  ~CuePlayer() override;
+
+  // Starts `sound` and returns at once; silent when there is no sound device.
+  void Play(std::shared_ptr<const brelvox::WaveSound> sound);
+
+ private:
+  void Stop();
+
+  QAudioSink* sink_ = nullptr;
+  QAudioDevice device_;  // the one sink_ plays on
+  QBuffer buffer_;
+  std::shared_ptr<const brelvox::WaveSound> playing_;  // the bytes buffer_ reads
 };
-
-// The player of the cue module, or nullptr when the module cannot be loaded
-// (the game then stays silent). The module is looked for beside the program,
-// then in its installed folder.
-std::unique_ptr<CuePlayer> LoadCuePlayer();
-
-// The module's one entry point.
-extern "C" using MakeCuePlayerFunction = CuePlayer * ();
-inline constexpr char kMakeCuePlayerSymbol[] = "BrelvoxMakeCuePlayer";

@@ -1,28 +1,21 @@
-// The cue module: one QSoundEffect that plays each cue in turn.
-#include <QSoundEffect>
-#include <QUrl>
-
+// The cue module: the program's one cue player behind the module's interface.
+#include "cue_module.h"
 #include "cue_player.h"
 
 namespace {
 
-class SoundEffectPlayer final : public CuePlayer {
+class ModuleOutput final : public CueOutput {
  public:
-  void Play(const QString& file) override {
-    const QUrl source = QUrl::fromLocalFile(file);
-    if (effect_.source() != source) {
-      effect_.stop();
-      effect_.setSource(source);
-    }
-    effect_.play();
+  void Play(std::shared_ptr<const brelvox::WaveSound> sound) override {
+    player_.Play(std::move(sound));
   }
 
  private:
-  QSoundEffect effect_;
+  CuePlayer player_;
 };
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT CuePlayer* BrelvoxMakeCuePlayer() {
-  return new SoundEffectPlayer;
+extern "C" Q_DECL_EXPORT CueOutput* BrelvoxMakeCueOutput() {
+  return new ModuleOutput;
 }

@@ -1,6 +1,7 @@
 #include "glyph_button.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -35,4 +36,23 @@ GlyphButton::GlyphButton(const QString& glyphName, const QString& caption, QWidg
   setAutoDefault(false);
   setIcon(LoadGlyph(glyphName));
   setIconSize(QSize(16, 16));
+}
+
+void GlyphButton::TakeTabFocus() {
+  setFocusPolicy(Qt::TabFocus);
+  setAutoDefault(true);
+}
+
+QRect GlyphButton::FocusFrame() const {
+  return rect().adjusted(4, 4, -5, -5);
+}
+
+void GlyphButton::paintEvent(QPaintEvent* event) {
+  QPushButton::paintEvent(event);
+  if (!hasFocus()) return;
+  // Drawn by the button itself, so every style shows the same frame.
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(FocusFrame());
 }

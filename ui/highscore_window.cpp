@@ -6,12 +6,13 @@
 #include "app/main_window_logic.h"
 #include "glyph_button.h"
 #include "named.h"
+#include "translations.h"
 #include "ui_fonts.h"
 
 THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent, bool readScoreFile)
     : QDialog(parent), logic_(logic) {
   setObjectName(QStringLiteral("Highscore"));
-  setWindowTitle(QStringLiteral("Highscore"));
+  setWindowTitle(tr("Highscore"));
   setFont(ControlFont());
   setFixedSize(518, 227);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,26 +39,39 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent, bool re
     palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
   Table->setPalette(palette);
 
-  BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), QStringLiteral("Back"), this),
-                     "BackButton");
+  BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), tr("Back"), this), "BackButton");
   BackButton->setGeometry(227, 183, 73, 33);
+  BackButton->TakeTabFocus();
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
+  WidenToFitCaption(BackButton, 121);
 
   if (readScoreFile) logic_.HighscoreFormCreate();
   FillTable();
+}
+
+QString THighscore::CellText(int level, int rank) const {
+  const brelvox::ScoreTable& scores = logic_.Scores();
+  const unsigned time = scores.times[level][rank - 1];
+  const std::string& name = scores.names[level][rank - 1];
+  // The default entry's name is shown in the player's language; what the
+  // file holds, and any name a player typed, stays as it is.
+  const bool byDefault = time == brelvox::kDefaultScoreTime && name == brelvox::kDefaultScoreName;
+  //: A time in minutes:seconds (%1), and who made it (%2)
+  return tr("%1 by %2")
+      .arg(QStringLiteral("%1:%2").arg(time / 60).arg(time % 60),
+           byDefault ? CoreText(name) : QString::fromStdString(name));
 }
 
 void THighscore::FillTable() {
   Table->clearSelection();
   const QBrush heading = palette().brush(QPalette::Button);
   for (int level = 0; level < brelvox::kLevelCount; ++level) {
-    auto* head = new QTableWidgetItem(QString::fromStdString(brelvox::ScoreTable::Heading(level)));
+    auto* head = new QTableWidgetItem(CoreText(brelvox::ScoreTable::Heading(level)));
     head->setBackground(heading);
     head->setFlags(Qt::ItemIsEnabled);
     Table->setItem(0, level, head);
     for (int rank = 1; rank <= brelvox::kRanks; ++rank) {
-      auto* item =
-          new QTableWidgetItem(QString::fromStdString(logic_.Scores().CellText(level, rank)));
+      auto* item = new QTableWidgetItem(CellText(level, rank));
       item->setFlags(Qt::ItemIsEnabled);
       Table->setItem(rank, level, item);
     }

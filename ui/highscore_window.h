@@ -23,6 +23,9 @@ class THighscore : public QDialog {
   void FillTable();
 
  private:
+  // The text of one entry, rank 1..5, in the player's language.
+  QString CellText(int level, int rank) const;
+
   // The widgets, by their established names (also their objectNames).
   QTableWidget* Table;
   GlyphButton* BackButton;

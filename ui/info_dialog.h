@@ -43,7 +43,10 @@ class TInfo : public QDialog {
   static constexpr int kFoldedHeight = 245;
   static constexpr int kUnfoldedHeight = 456;
 
+  // The help text by lines as written; the list wraps a line wider than
+  // HelpRoom() at its blanks.
   static QStringList HelpText();
+  int HelpRoom() const;
 
  protected:
   // Every opening starts folded.

@@ -11,14 +11,23 @@
 
 // Five lines each, separated by CR: name, size, mines, hints, a remark.
 const char* const TLevelChoose::LevelDescriptions[brelvox::kLevelCount] = {
-    "easy:\r8 * 8 size\r12 mines hidden\r4 hints allowed\ranyone can do this one...",
-    "standard:\r24 * 16 size\r55 mines hidden\r3 hints allowed\rthe standard challenge",
-    "diffcult:\r30 * 16 size\r88 mines hidden\r1 hint allowed\rbe careful with those hints!",
-    "hard:\r30 * 24 size\r170 mines hidden\r1 hint allowed\rthis is really hard"};
+    QT_TR_NOOP("easy:\r8 * 8 size\r12 mines hidden\r4 hints allowed\ranyone can do this one..."),
+    QT_TR_NOOP("standard:\r24 * 16 size\r55 mines hidden\r3 hints allowed\rthe standard challenge"),
+    QT_TR_NOOP(
+        "diffcult:\r30 * 16 size\r88 mines hidden\r1 hint allowed\rbe careful with those hints!"),
+    QT_TR_NOOP("hard:\r30 * 24 size\r170 mines hidden\r1 hint allowed\rthis is really hard")};
+
+namespace {
+
+const char* const kLevelNames[brelvox::kLevelCount] = {
+    QT_TRANSLATE_NOOP("TLevelChoose", "easy"), QT_TRANSLATE_NOOP("TLevelChoose", "standard"),
+    QT_TRANSLATE_NOOP("TLevelChoose", "difficult"), QT_TRANSLATE_NOOP("TLevelChoose", "hard")};
+
+}  // namespace
 
 TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("LevelChoose"));
-  setWindowTitle(QStringLiteral("choose a level"));
+  setWindowTitle(tr("choose a level"));
   setFont(ControlFont());
   setFixedSize(375, 184);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -30,12 +39,11 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
       "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"));
 
-  level = Named(new QGroupBox(QStringLiteral("choose a level:"), this), "level");
+  level = Named(new QGroupBox(tr("choose a level:"), this), "level");
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);
-  const char* items[brelvox::kLevelCount] = {"easy", "standard", "difficult", "hard"};
   for (int i = 0; i < brelvox::kLevelCount; ++i) {
-    levelItems[i] = new QRadioButton(QString::fromLatin1(items[i]), level);
+    levelItems[i] = new QRadioButton(tr(kLevelNames[i]), level);
     levelItems[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
     levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
     group_->addButton(levelItems[i], i);
@@ -46,7 +54,7 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
     if (checked) levelClick();
   });
 
-  GroupBox1 = Named(new QGroupBox(QStringLiteral("characteristics:"), this), "GroupBox1");
+  GroupBox1 = Named(new QGroupBox(tr("characteristics:"), this), "GroupBox1");
   GroupBox1->setGeometry(176, 16, 185, 105);
   description = Named(new QLabel(GroupBox1), "description");
   description->setGeometry(8, 16, 169, 81);
@@ -54,14 +62,14 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   description->setWordWrap(false);
   description->setTextFormat(Qt::PlainText);
 
-  Start =
-      Named(new GlyphButton(QStringLiteral("glyph_start"), QStringLiteral("Start"), this), "Start");
+  Start = Named(new GlyphButton(QStringLiteral("glyph_start"), tr("Start"), this), "Start");
   Start->setGeometry(200, 136, 73, 33);
+  Start->TakeTabFocus();
   Start->setDefault(true);  // Enter starts the selected level
   connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
-  Cancel = Named(new GlyphButton(QStringLiteral("glyph_cancel"), QStringLiteral("Cancel"), this),
-                 "Cancel");
+  Cancel = Named(new GlyphButton(QStringLiteral("glyph_cancel"), tr("Cancel"), this), "Cancel");
   Cancel->setGeometry(288, 136, 73, 33);
+  Cancel->TakeTabFocus();
   connect(Cancel, &QPushButton::clicked, this, [this] { reject(); });
 
   levelClick();
@@ -86,7 +94,7 @@ void TLevelChoose::levelClick() {
   const int index = SelectedIndex();
   if (index < 0 || index >= brelvox::kLevelCount) return;
   // Each CR starts a new line of the label.
-  QString text = QString::fromLatin1(LevelDescriptions[index]);
+  QString text = tr(LevelDescriptions[index]);
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   description->setText(text);
 }
@@ -103,5 +111,9 @@ void TLevelChoose::reject() {
 
 void TLevelChoose::showEvent(QShowEvent* event) {
   levelClick();
+  // Every opening starts on the levels, whichever button had the focus last
+  // time, so that the arrows pick and Enter starts.
+  const int index = SelectedIndex();
+  if (index >= 0 && index < brelvox::kLevelCount) levelItems[index]->setFocus();
   QDialog::showEvent(event);
 }

@@ -1,11 +1,5 @@
 #include "main_window.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstring>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -22,7 +16,7 @@
 #include "app/window_geometry.h"
 #include "bevel_panel.h"
 #include "board_area.h"
-#include "cue_player.h"
+#include "cue_module.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
@@ -30,14 +24,15 @@
 #include "level_chooser.h"
 #include "name_length.h"
 #include "named.h"
+#include "translations.h"
 #include "ui_fonts.h"
 #include "vex_digital.h"
 
 namespace {
 
 // Message texts break their lines with a lone CR.
-QString DisplayText(const std::string& text) {
-  QString result = QString::fromStdString(text);
+QString DisplayText(const QString& text) {
+  QString result = text;
   result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return result;
@@ -88,17 +83,17 @@ void TMainWindow::CreateToolbar() {
   Panel1 = Named(new BevelPanel(this), "Panel1");
   Panel1->setGeometry(0, 0, width(), brelvox::ToolbarHeight);
 
-  auto button = [this](const char* name, const char* glyph, const char* caption, int left) {
-    auto* b = Named(
-        new GlyphButton(QString::fromLatin1(glyph), QString::fromLatin1(caption), Panel1), name);
+  auto button = [this](const char* name, const char* glyph, const QString& caption, int left) {
+    auto* b = Named(new GlyphButton(QString::fromLatin1(glyph), caption, Panel1), name);
     b->setGeometry(left, 8, 73, 33);
     return b;
   };
-  NewButton = button("NewButton", "glyph_new", "New", 8);
-  SoundButton = button("SoundButton", "glyph_sound", "Silent", 88);
-  InfoButton = button("InfoButton", "glyph_info", "Info", 168);
-  PauseButton = button("PauseButton", "glyph_pause", "Pause", 248);
-  HintButton = button("HintButton", "glyph_hint", "Hint", 328);
+  // Silent and Pause are captions the logic changes later.
+  NewButton = button("NewButton", "glyph_new", tr("New"), 8);
+  SoundButton = button("SoundButton", "glyph_sound", CoreText("Silent"), 88);
+  InfoButton = button("InfoButton", "glyph_info", tr("Info"), 168);
+  PauseButton = button("PauseButton", "glyph_pause", CoreText("Pause"), 248);
+  HintButton = button("HintButton", "glyph_hint", tr("Hint"), 328);
   connect(NewButton, &QPushButton::clicked, this, [this] { logic_.NewButtonClick(); });
   connect(SoundButton, &QPushButton::clicked, this, [this] { logic_.SoundButtonClick(); });
   connect(InfoButton, &QPushButton::clicked, this, [this] { logic_.InfoButtonClick(); });
@@ -173,27 +168,24 @@ void TMainWindow::CreateDialogsWhenNeeded() {
 }
 
 TLevelChoose* TMainWindow::LevelChooser() {
-  if (!levelChoose_ && buildDialogs_) {
-    ownLevelChoose_ = std::make_unique<TLevelChoose>();
-    levelChoose_ = ownLevelChoose_.get();
-  }
+  // The dialogs belong to the main window, so that every window system,
+  // Wayland compositors included, places them over it.
+  if (!levelChoose_ && buildDialogs_) levelChoose_ = new TLevelChoose(this);
   return levelChoose_;
 }
 
 THighscore* TMainWindow::HighscoreWindow() {
   if (!highscore_ && buildDialogs_) {
     // The scores were read at start-up; the table shows them as they are now.
-    ownHighscore_ = std::make_unique<THighscore>(logic_, nullptr, false);
-    highscore_ = ownHighscore_.get();
+    highscore_ = new THighscore(logic_, this, false);
   }
   return highscore_;
 }
 
 TInfo* TMainWindow::InfoWindow() {
   if (!info_ && buildDialogs_) {
-    ownInfo_ = std::make_unique<TInfo>(logic_);
-    ownInfo_->SetHighscore(HighscoreWindow());
-    info_ = ownInfo_.get();
+    info_ = new TInfo(logic_, this);
+    info_->SetHighscore(HighscoreWindow());
   }
   return info_;
 }
@@ -281,7 +273,7 @@ void TMainWindow::SetDisplayVisible(brelvox::Display display, bool visible) {
 
 void TMainWindow::SetCaption(brelvox::CaptionOf control, const std::string& caption) {
   GlyphButton* button = control == brelvox::CaptionOf::PauseButton ? PauseButton : SoundButton;
-  button->setText(QString::fromStdString(caption));
+  button->setText(CoreText(caption));
 }
 
 void TMainWindow::SetWindowWidth(int width) {
@@ -312,35 +304,15 @@ void TMainWindow::EndBusyCursor() {
   QApplication::restoreOverrideCursor();
 }
 
-namespace {
-
-// Only what looks like wave audio of a sensible size reaches the player, so a
-// huge or foreign file named like a cue can never stall the game. The file is
-// opened without waiting (a pipe put in its place must not block) and checked
-// to be a regular file once open.
-bool LooksLikeWave(const std::filesystem::path& file) {
-  constexpr off_t kMaxCueBytes = 16 << 20;
-  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  char head[12];
-  const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 44 &&
-                  st.st_size <= kMaxCueBytes && ::read(fd, head, sizeof head) == sizeof head &&
-                  std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0;
-  ::close(fd);
-  return ok;
-}
-
-}  // namespace
-
 void TMainWindow::PlaySound(const std::string&, const std::filesystem::path& file) {
-  // One player: a new cue cuts off the one before. Failures stay silent.
-  if (!LooksLikeWave(file)) return;
+  // Failures stay silent: a file that is no wave audio never reaches the player.
+  auto sound = waves_.Load(file);
+  if (!sound) return;
   if (!playerLoaded_) {
     playerLoaded_ = true;
-    player_ = LoadCuePlayer();
+    player_ = LoadCueOutput();
   }
-  if (player_) player_->Play(QString::fromStdString(file.string()));
+  if (player_) player_->Play(std::move(sound));
 }
 
 brelvox::ScreenSize TMainWindow::GetScreenSize() {
@@ -390,9 +362,9 @@ int TMainWindow::ChooseLevel() {
 }
 
 std::string TMainWindow::AskName() {
-  QInputDialog prompt;
-  prompt.setWindowTitle(QStringLiteral("New highscore!"));
-  prompt.setLabelText(QStringLiteral("Enter your name:"));
+  QInputDialog prompt(this);
+  prompt.setWindowTitle(tr("New highscore!"));
+  prompt.setLabelText(tr("Enter your name:"));
   prompt.setInputMode(QInputDialog::TextInput);
   prompt.setTextValue(QString());
   if (auto* edit = prompt.findChild<QLineEdit*>()) LimitToNameLength(edit);
@@ -403,7 +375,7 @@ std::string TMainWindow::AskName() {
 void TMainWindow::ShowMessage(const std::string& caption, const std::string& text,
                               brelvox::MessageIcon icon) {
   QMessageBox box(icon == brelvox::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QString::fromStdString(caption), DisplayText(text), QMessageBox::Ok);
+                  CoreText(caption), DisplayText(CoreText(text)), QMessageBox::Ok, this);
   box.exec();
 }
 

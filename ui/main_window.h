@@ -10,13 +10,14 @@
 
 #include "app/main_window_logic.h"
 #include "app/view.h"
+#include "app/wave_sound.h"
 #include "board_picture.h"
 
 class BoardArea;
 class KeyboardControl;
-class CuePlayer;
 class QTimer;
 class BevelPanel;
+class CueOutput;
 class GlyphButton;
 class THighscore;
 class TInfo;
@@ -106,15 +107,13 @@ class TMainWindow : public QWidget, public brelvox::View {
   QTimer* Animator;
 
   BoardPicture image_;
-  std::unique_ptr<CuePlayer> player_;
+  brelvox::WaveCache waves_;
+  std::unique_ptr<CueOutput> player_;
   bool playerLoaded_ = false;  // loading was tried; player_ may still be null
   TLevelChoose* levelChoose_ = nullptr;
   TInfo* info_ = nullptr;
   THighscore* highscore_ = nullptr;
   bool buildDialogs_ = false;
-  std::unique_ptr<TLevelChoose> ownLevelChoose_;
-  std::unique_ptr<THighscore> ownHighscore_;
-  std::unique_ptr<TInfo> ownInfo_;
   brelvox::MainWindowLogic logic_;
   KeyboardControl* keyboard_ = nullptr;
   BoardArea* boardArea_ = nullptr;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "sim/command_reader.h"
 
 namespace brelvox::sim {
@@ -72,6 +76,35 @@ TEST(ParseLine, TabsAndUnknownWordsAreErrors) {
   EXPECT_TRUE(IsError(ParseLine("DUMP")));
   EXPECT_TRUE(IsError(ParseLine("quit now")));
   EXPECT_EQ(Cmd(" quit ").verb, Verb::Quit);
+}
+
+// Every line ReadLine gives for `input`, with a mark for one that was too long.
+std::vector<std::string> Lines(const std::string& input) {
+  std::FILE* in = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+  std::vector<std::string> lines;
+  std::string line;
+  for (LineRead read; (read = ReadLine(in, line)) != LineRead::End;) {
+    EXPECT_NE(read, LineRead::Failed);
+    if (read == LineRead::Failed) break;
+    lines.push_back(read == LineRead::TooLong
+                        ? "LONG " + line.substr(0, 8) + " " + std::to_string(line.size())
+                        : line);
+  }
+  std::fclose(in);
+  return lines;
+}
+
+TEST(ReadLine, SplitsAtLfDropsOneCrAndCutsLongLinesToTheirBeginning) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Lines(""), V{});
+  EXPECT_EQ(Lines("a\r\n\r\r\nb\rc\n\nlast\r"), (V{"a", "\r", "b\rc", "", "last\r"}));
+
+  const std::string limit(kMaxLineBytes, 'x');
+  const std::string over = "12345678" + limit;
+  const std::string count = std::to_string(kMaxLineBytes);
+  EXPECT_EQ(Lines(limit + "\n" + limit + "\r\n" + limit + "y\r\n" + over + "\ndump"),
+            (V{limit, limit, "LONG xxxxxxxx " + count, "LONG 12345678 " + count, "dump"}));
+  EXPECT_EQ(Lines(over), V{"LONG 12345678 " + count});  // no LF at the end
 }
 
 }  // namespace

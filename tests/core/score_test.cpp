@@ -3,6 +3,7 @@
 #include "app/score_file.h"
 #include "app/score_table.h"
 #include "app/text_lines.h"
+#include "tests/support/text_files.h"
 
 namespace brelvox {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "app/text_lines.h"
+#include "tests/support/text_files.h"
 
 namespace brelvox {
 namespace {

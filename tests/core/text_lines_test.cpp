@@ -3,6 +3,7 @@
 
 #include "app/text_lines.h"
 #include "core/session.h"
+#include "tests/support/text_files.h"
 
 namespace brelvox {
 namespace {

@@ -87,7 +87,7 @@ start_program() {
     (cd "$scratch/work" && exec "$@") >"$scratch/program.log" 2>&1 &
     app_pid=$!
     main=$(window_named Brelvox) && return 0
-    grep -q "could not connect to display" "$scratch/program.log" || break
+    grep -q "cannot open a display" "$scratch/program.log" || break
     sleep 1
   done
   die "no main window"
@@ -102,4 +102,14 @@ quit_by_keys() {
     sleep 0.1
   done
   return 1
+}
+
+# Gives window $1 the keyboard, waiting until it is mapped: a window that
+# exists but is not yet viewable refuses the focus.
+focus_window() {
+  for _ in $(seq 50); do
+    xdotool windowfocus --sync "$1" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  die "window $1 never took the focus"
 }

@@ -6,6 +6,8 @@
     faults_test.py SIM sounds   cue files that are no wave files, or no files
     faults_test.py SIM shared   games side by side, a group's folder, umask 0222, a
                                 180 MB score file
+    faults_test.py SIM io       commands that cannot be read, output that cannot
+                                be written, a line of 100 MB
 
 Every run wins a game and ends, so the game writes Brelvox.hi (a new best
 time) and then Brelvox.ini. Where a file cannot be replaced, it and everything
@@ -670,9 +672,85 @@ def test_sounds():
         shutil.rmtree(work, ignore_errors=True)
 
 
+# ---- standard input and output ----------------------------------------------
+
+def run_with_streams(cwd, stdin, stdout, close=()):
+    """Runs the driver on the given streams, the fds in `close` closed.
+    Returns (status, stderr, peak resident KiB)."""
+    def closing():
+        for fd in close:
+            os.close(fd)
+    proc = subprocess.Popen([SIM], cwd=cwd, stdin=stdin, stdout=stdout,
+                            stderr=subprocess.PIPE, preexec_fn=closing)
+    err = proc.stderr.read().decode(errors="replace")
+    _, status, usage = os.wait4(proc.pid, 0)
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    return proc.returncode, err, usage.ru_maxrss
+
+
+def test_io():
+    work = tempfile.mkdtemp(prefix="brelvox-io-")
+    try:
+        commands = script()
+        path = os.path.join(work, "commands")
+        with open(path, "wb") as f:
+            f.write(commands)
+
+        def case(what, stdin, stdout, close=(), message="", settings=True):
+            for name in (HI, INI):
+                if os.path.exists(os.path.join(work, name)):
+                    os.unlink(os.path.join(work, name))
+            status, err, _ = run_with_streams(work, stdin, stdout, close)
+            ok = status == 1 and message in err
+            check(ok, f"io ({what}): status {status}, stderr {err!r}")
+            # Closing still writes the settings, and nothing printed lands in them.
+            if settings:
+                with open(os.path.join(work, INI), "rb") as f:
+                    check(f.read() == settings_text([18, 31, 25, 21]), f"io ({what}): settings")
+            if ok:
+                print(f"ok    io ({what}): exit status 1")
+
+        with open(path, "rb") as cmds, open("/dev/full", "wb") as full:
+            case("output to /dev/full", cmds, full, message="cannot write")
+        with open(path, "rb") as cmds:
+            case("output closed", cmds, None, close=(1,), message="output is closed",
+                 settings=False)
+        read_end, write_end = os.pipe()
+        os.close(read_end)
+        with open(path, "rb") as cmds:
+            case("output to a pipe nobody reads", cmds, write_end, message="cannot write")
+        os.close(write_end)
+        case("input closed", None, subprocess.DEVNULL, close=(0,), message="input is closed",
+             settings=False)
+        folder = os.open(work, os.O_RDONLY)
+        case("input is a folder", folder, subprocess.DEVNULL, message="cannot read",
+             settings=False)
+        os.close(folder)
+
+        # A line of 100 MB is one error, echoed no longer than a command may be,
+        # and memory stays far below the line's size.
+        huge = b"dump" + b"x" * 100_000_000 + b"\n" + b"#" + b"y" * 100_000 + b"\ndump\n"
+        with open(path, "wb") as f:
+            f.write(huge)
+        del huge  # the driver starts as a copy of this process: keep it small
+        out_path = os.path.join(work, "out")
+        with open(path, "rb") as cmds, open(out_path, "wb") as out:
+            status, err, peak = run_with_streams(work, cmds, out)
+        with open(out_path, "rb") as f:
+            lines = f.read().split(b"\n")
+        errors = [line for line in lines if line.startswith(b"error")]
+        check(status == 2 and errors == [b"error line longer than 65536 bytes"]
+              and sum(line.startswith(b"state ") for line in lines) == 1,
+              f"io (100 MB line): status {status}, errors {[e[:80] for e in errors]}")
+        check(peak < 60 * 1024, f"io (100 MB line): {peak} KiB resident at the peak")
+        print(f"      io (100 MB line): {peak // 1024} MiB resident at the peak")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in ("files", "kill", "sounds", "shared"):
-        sys.exit("usage: faults_test.py SIM files|kill|sounds|shared")
+    if len(sys.argv) != 3 or sys.argv[2] not in ("files", "kill", "sounds", "shared", "io"):
+        sys.exit("usage: faults_test.py SIM files|kill|sounds|shared|io")
     what = sys.argv[2]
     if what == "files":
         test_files()
@@ -680,6 +758,8 @@ def main():
         test_kill(int(os.environ.get("BRELVOX_KILL_ROUNDS", "300")))
     elif what == "shared":
         test_shared()
+    elif what == "io":
+        test_io()
     else:
         test_sounds()
     if failures:

@@ -11,6 +11,7 @@
 #include "app/score_file.h"
 #include "app/text_lines.h"
 #include "scratch_dir.h"
+#include "tests/support/text_files.h"
 
 namespace {
 

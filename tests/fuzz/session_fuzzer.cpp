@@ -13,6 +13,7 @@
 #include "app/text_lines.h"
 #include "scratch_dir.h"
 #include "sim/driver.h"
+#include "tests/support/text_files.h"
 
 namespace {
 

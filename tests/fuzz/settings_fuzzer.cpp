@@ -13,6 +13,7 @@
 #include "app/settings_file.h"
 #include "app/text_lines.h"
 #include "scratch_dir.h"
+#include "tests/support/text_files.h"
 
 namespace {
 

@@ -48,6 +48,8 @@ CANT_WRITE = b"Can't write to file Brelvox.hi!"
 
 DUMP_CHARS = {COVERED: ".", MARKED: "F", MINE: "*", WRONG_MARK: "X"}
 
+MAX_LINE = 65536  # bytes; a longer line is an error unless it is a comment
+
 
 class CommandError(Exception):
     pass
@@ -794,7 +796,12 @@ class Model:
     def command(self, line):
         """Runs one input line (bytes, without its LF).  Returns "quit" for
         quit, "error" for a malformed line, None otherwise."""
-        if line.strip(b" ") == b"" or line.startswith(b"#"):
+        if line.startswith(b"#"):
+            return None
+        if len(line) > MAX_LINE:
+            self.emit("error line longer than %d bytes" % MAX_LINE)
+            return "error"
+        if line.strip(b" ") == b"":
             return None
         rest = line.lstrip(b" ")
         if rest == b"name":

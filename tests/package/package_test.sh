@@ -24,11 +24,15 @@ done
 # What Debian asks of a package: no lintian error or warning (the remaining
 # informational tag is overridden, with its reason, in the package).
 command -v lintian >/dev/null || fail "lintian is missing (tools/install-deps.sh installs it)"
-lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1
+lintian --fail-on error,warning --display-info --show-overrides --tag-display-limit 0 "$deb" \
+  >"$scratch/lintian.log" 2>&1
 lintian_status=$?
 grep -v '^running with root privileges' "$scratch/lintian.log"
 [ "$lintian_status" -eq 0 ] || fail "lintian reports errors or warnings"
 grep -q '^[EW]:' "$scratch/lintian.log" && fail "lintian reports errors or warnings"
+echo "lintian $(lintian --version | cut -d' ' -f2): $(grep -c '^E:' "$scratch/lintian.log") errors," \
+  "$(grep -c '^W:' "$scratch/lintian.log") warnings, $(grep -c '^I:' "$scratch/lintian.log") info," \
+  "$(grep -c '^O:' "$scratch/lintian.log") overridden"
 
 root=$scratch/root
 dpkg -x "$deb" "$root" || fail "dpkg -x"

@@ -21,26 +21,13 @@
 namespace {
 
 using uitest::Child;
+using uitest::WhenModal;
 
 constexpr QRgb kFrameOuter = 0xFF0000C0;
 
-void WhenModal(std::function<void(QWidget*)> answer) {
-  QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
-}
-
-struct Program {
-  QTemporaryDir dir;
-  TMainWindow window{dir.path().toStdString()};
-  TLevelChoose levels;
-  TInfo info{window.Logic()};
-  THighscore scores{window.Logic()};
-
-  explicit Program(std::uint32_t seed = 7) {
-    info.SetHighscore(&scores);
-    window.SetDialogs(&levels, &info, &scores);
-    window.show();
-    window.Logic().SetRandomSeed(seed);
-  }
+// The program driven by keys, its mines placed from `seed`.
+struct Program : uitest::Program {
+  explicit Program(std::uint32_t seed = 7) { window.Logic().SetRandomSeed(seed); }
 
   // Ctrl+N, and the chooser answered with Enter on `level`.
   void New(int level) {
@@ -57,7 +44,6 @@ struct Program {
     QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
   }
 
-  const brelvox::GameState& State() { return window.Logic().State(); }
   std::uint8_t Shown(int col, int row) { return State().board.at(brelvox::ShownLayer, col, row); }
 
   QImage Shot() {
@@ -235,6 +221,107 @@ TEST(KeyboardTest, CursorFrameIsOnTheWindowAndNeverInTheBoardPicture) {
   EXPECT_FALSE(cursor.CursorShown());
   shot = program.Shot();
   EXPECT_NE(shot.pixel(at - QPoint(smaller / 2, smaller / 2)), kFrameOuter);
+}
+
+// Whether `button` shows the dotted focus frame: every third pixel or so of
+// the frame's top and left lines in the caption colour.
+bool ShowsFocusFrame(GlyphButton* button) {
+  const QImage shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QRgb ink = button->palette().color(QPalette::ButtonText).rgb();
+  const QRect frame = button->FocusFrame();
+  int top = 0;
+  int left = 0;
+  for (int x = frame.left(); x <= frame.right(); ++x) top += shot.pixel(x, frame.top()) == ink;
+  for (int y = frame.top(); y <= frame.bottom(); ++y) left += shot.pixel(frame.left(), y) == ink;
+  return top >= frame.width() / 4 && left >= frame.height() / 4;
+}
+
+// What has the focus in `dialog`, checked to be the one button with a frame.
+QString FocusedButton(QWidget* dialog) {
+  EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QString focused;
+  for (auto* button : dialog->findChildren<GlyphButton*>()) {
+    EXPECT_EQ(ShowsFocusFrame(button), button->hasFocus()) << button->objectName().toStdString();
+    if (button->hasFocus()) focused = button->objectName();
+  }
+  return focused;
+}
+
+// A key typed into `dialog` where the keyboard focus is, as a player would.
+void Type(QWidget* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus ? focus : dialog, key, modifiers);
+}
+
+// A dialog that a key failed to close is closed, so the test goes on.
+void CloseIfOpen(QWidget* dialog) {
+  if (!dialog->isVisible()) return;
+  ADD_FAILURE() << dialog->objectName().toStdString() << " is still open";
+  static_cast<QDialog*>(dialog)->reject();
+}
+
+// Tab moves between a dialog's buttons, Space or Enter presses the focused
+// one, Escape is Back or Cancel; the focused button shows its frame.
+TEST(KeyboardTest, DialogsWorkByKeysWithAFocusFrame) {
+  Program program;
+  // The chooser: Tab from the levels to Start, then Cancel; Enter there is
+  // Cancel, not the default Start.
+  WhenModal([](QWidget* chooser) {
+    EXPECT_EQ(FocusedButton(chooser), QString());
+    Type(chooser, Qt::Key_Down);
+    Type(chooser, Qt::Key_Tab);
+    EXPECT_EQ(FocusedButton(chooser), QStringLiteral("Start"));
+    Type(chooser, Qt::Key_Tab);
+    EXPECT_EQ(FocusedButton(chooser), QStringLiteral("Cancel"));
+    Type(chooser, Qt::Key_Return);
+    CloseIfOpen(chooser);
+  });
+  program.Key(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(program.State().Rows, 0);
+  EXPECT_FALSE(program.levels.isVisible());
+  // Each opening starts on the levels again; Shift+Tab twice comes round to
+  // Start, and Space starts the level picked by the arrow.
+  WhenModal([](QWidget* chooser) {
+    EXPECT_EQ(FocusedButton(chooser), QString());
+    Type(chooser, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(FocusedButton(chooser), QStringLiteral("Cancel"));
+    Type(chooser, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(FocusedButton(chooser), QStringLiteral("Start"));
+    Type(chooser, Qt::Key_Space);
+    CloseIfOpen(chooser);
+  });
+  program.Key(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(program.State().Rows, 16);
+
+  // Info: Back has the focus first; Tab reaches Howto and Scores.
+  QStringList seen;
+  WhenModal([&seen, &program](QWidget* info) {
+    seen << FocusedButton(info);
+    Type(info, Qt::Key_Tab);
+    seen << FocusedButton(info);
+    Type(info, Qt::Key_Space);
+    EXPECT_EQ(info->height(), TInfo::kUnfoldedHeight);
+    // Howto, now disabled, handed the focus on to Scores.
+    seen << FocusedButton(info);
+    // Enter presses Scores; Escape closes the table and then Info. (The
+    // offscreen platform gives a dialog opened from a dialog no keyboard,
+    // so these keys go to the windows themselves.)
+    WhenModal([&seen](QWidget* table) {
+      seen << table->objectName();
+      QTest::keyClick(table, Qt::Key_Escape);
+      CloseIfOpen(table);
+    });
+    Type(info, Qt::Key_Return);
+    EXPECT_FALSE(program.scores.isVisible());
+    QTest::keyClick(info, Qt::Key_Escape);
+    CloseIfOpen(info);
+  });
+  program.Key(Qt::Key_F1);
+  EXPECT_FALSE(program.info.isVisible());
+  EXPECT_EQ(seen.join(QLatin1Char(' ')).toStdString(),
+            "BackButton HowButton ScoresButton Highscore");
+  EXPECT_EQ(program.State().Paused, 0);
 }
 
 }  // namespace

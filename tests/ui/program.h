@@ -37,9 +37,10 @@ void WhenModal(std::function<void(QWidget*)> answer);
 struct Program {
   QTemporaryDir dir;
   TMainWindow window{dir.path().toStdString()};
-  TLevelChoose levels;
-  TInfo info{window.Logic()};
-  THighscore scores{window.Logic()};
+  // The dialogs belong to the main window, as in the program.
+  TLevelChoose levels{&window};
+  TInfo info{window.Logic(), &window};
+  THighscore scores{window.Logic(), &window};
 
   Program();
 

@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>aufdecken</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>markieren</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Deckt das Feld auf</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Markiert das Feld oder hebt die Markierung auf</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>markiert</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>falsche Markierung</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to file Brelvox.hi!</source>
+        <translation>Die Datei Brelvox.hi kann nicht geschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Too many hints...</source>
+        <translation>Zu viele Tipps ...</translation>
+    </message>
+    <message>
+        <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
+        <translation>Zu viele unnötige Tipps!
+Du kannst weiterspielen, kommst aber nicht in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Schwierig</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Niemand</translation>
+    </message>
+</context>
+<context>
+    <name>THighscore</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <extracomment>A time in minutes:seconds (%1), and who made it (%2)</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TInfo</name>
+    <message>
+        <source>How to play Brelvox</source>
+        <translation>So spielst du Brelvox</translation>
+    </message>
+    <message>
+        <source>(Scroll down with the bar on the right
+to read on: the rules come first, then
+what makes this game different.)</source>
+        <translation>(Mit dem Balken rechts nach unten blättern: zuerst kommen die Regeln, dann das, was dieses Spiel besonders macht.)</translation>
+    </message>
+    <message>
+        <source>First, select a level by pressing &quot;New&quot;.
+Select your preferred display size,
+according to your screen resulution,
+using the little red arrow buttons.</source>
+        <translation>Wähle zuerst mit „Neu“ eine Stufe. Mit den kleinen roten Pfeilknöpfen stellst du die Feldgröße passend zu deinem Bildschirm ein.</translation>
+    </message>
+    <message>
+        <source>To uncover a field, use the left mouse
+button, to mark a field you consider to
+be a mine use the right button. If you
+uncover a mine you have lost.</source>
+        <translation>Ein Feld deckst du mit der linken Maustaste auf; ein Feld, unter dem du eine Mine vermutest, markierst du mit der rechten. Deckst du eine Mine auf, hast du verloren.</translation>
+    </message>
+    <message>
+        <source>Any uncovered field containing no mine
+shows a number according to the
+number of mines next to this field, while
+also the diagonal fields are called
+&quot;next&quot;. The maximum number shown is
+therefore 8.</source>
+        <translation>Jedes aufgedeckte Feld ohne Mine zeigt eine Zahl: wie viele Minen in den Nachbarfeldern liegen, die diagonalen mitgezählt. Die größte mögliche Zahl ist also 8.</translation>
+    </message>
+    <message>
+        <source>Sometimes the numbers do not tell you
+enough, and you would have to guess.
+This is where Brelvox helps you:</source>
+        <translation>Manchmal verraten die Zahlen nicht genug, und du müsstest raten. Hier hilft dir Brelvox:</translation>
+    </message>
+    <message>
+        <source>At any constellation, if you can&apos;t go on
+beause you can only guess which field
+to click at, press the &quot;Hint&quot; button. The
+program will check if you missed a field
+where you could have done a &quot;safe&quot;
+click and does this click for you. The
+counter next to the &quot;Hint&quot; button
+decreases. In case you were right and
+a &quot;safe&quot; click really was not possible,
+the program does a click for you which
+gives you the opportunity to go on
+playing. In this case, the hint counter is
+not decremented.</source>
+        <translation>Wenn du in irgendeiner Lage nicht weiterkommst, weil du nur noch raten könntest, welches Feld du anklicken sollst, drücke „Tipp“. Das Programm prüft, ob du ein Feld übersehen hast, das du sicher hättest anklicken können, und erledigt diesen Klick für dich. Der Zähler neben „Tipp“ sinkt dann um eins. Hattest du recht und war wirklich kein sicherer Klick möglich, klickt das Programm für dich ein Feld an, sodass du weiterspielen kannst. In diesem Fall bleibt der Tippzähler, wie er ist.</translation>
+    </message>
+    <message>
+        <source>With this feature, guessing is not
+necessary, and you can do real
+contests in playing Brelvox.</source>
+        <translation>Dank dieser Hilfe musst du nie raten, und Brelvox wird zum echten Wettkampf.</translation>
+    </message>
+    <message>
+        <source>Keys: Ctrl+N New, P or Pause to pause,
+H Hint, S Sound or Silent, F1 Info,
+Ctrl+Plus and Ctrl+Minus bigger and
+smaller cells, Ctrl+Q closes the game.
+The arrow keys move a frame over the
+board; Home and End go to the first and
+last column, Page Up and Page Down to
+the first and last row. Space or Enter
+uncovers the framed field, F or
+Ctrl+Space marks it, D uncovers the
+fields around it. In a window like this
+one, Tab moves between the buttons,
+Enter or Space presses, Escape is Back.</source>
+        <translation>Tasten: Strg+N Neu, P oder Pause hält an, H Tipp, S Stumm oder Ton an, F1 Info, Strg+Plus und Strg+Minus größere und kleinere Felder, Strg+Q beendet das Spiel. Die Pfeiltasten bewegen einen Rahmen über das Spielfeld; Pos1 und Ende springen in die erste und letzte Spalte, Bild auf und Bild ab in die erste und letzte Zeile. Leertaste oder Eingabe deckt das umrahmte Feld auf, F oder Strg+Leertaste markiert es, D deckt die Felder rundherum auf. In einem Fenster wie diesem wechselt Tab zwischen den Knöpfen, Eingabe oder Leertaste drückt den Knopf, Esc ist Zurück.</translation>
+    </message>
+    <message>
+        <source>Your display sizes and best times are
+kept in Brelvox.ini and Brelvox.hi.
+Comments are welcome through the
+issue tracker of the Brelvox project.
+Have fun! The Brelvox developers, 2026</source>
+        <translation>Deine Feldgrößen und Bestzeiten stehen in Brelvox.ini und Brelvox.hi. Anmerkungen sind im Issue-Tracker des Brelvox-Projekts willkommen. Viel Spaß! Die Brelvox-Entwickler, 2026</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The Brelvox developers, 2026</source>
+        <translation>Die Brelvox-Entwickler, 2026</translation>
+    </message>
+    <message>
+        <source>Have fun with Brelvox! Comments and ideas are always welcome: please send them to us.</source>
+        <translation>Viel Spaß mit Brelvox! Anmerkungen und Ideen sind immer willkommen: Schreib uns einfach.</translation>
+    </message>
+    <message>
+        <source>Write to the Brelvox project&apos;s issue tracker.</source>
+        <translation>Schreib uns im Issue-Tracker des Projekts.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Howto...</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>Ver. %1</source>
+        <translation>Ver. %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelChoose</name>
+    <message>
+        <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
+        <translation>leicht:
+8 × 8 Felder
+12 Minen versteckt
+4 Tipps erlaubt
+das schafft jeder ...</translation>
+    </message>
+    <message>
+        <source>standard:<byte value="xd"/>24 * 16 size<byte value="xd"/>55 mines hidden<byte value="xd"/>3 hints allowed<byte value="xd"/>the standard challenge</source>
+        <translation>Standard:
+24 × 16 Felder
+55 Minen versteckt
+3 Tipps erlaubt
+die klassische Aufgabe</translation>
+    </message>
+    <message>
+        <source>diffcult:<byte value="xd"/>30 * 16 size<byte value="xd"/>88 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>be careful with those hints!</source>
+        <translation>schwierig:
+30 × 16 Felder
+88 Minen versteckt
+1 Tipp erlaubt
+Geh sparsam mit Tipps um!</translation>
+    </message>
+    <message>
+        <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
+        <translation>schwer:
+30 × 24 Felder
+170 Minen versteckt
+1 Tipp erlaubt
+das ist wirklich schwer</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>leicht</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>difficult</source>
+        <translation>schwierig</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>schwer</translation>
+    </message>
+    <message>
+        <source>choose a level</source>
+        <translation>Stufe wählen</translation>
+    </message>
+    <message>
+        <source>choose a level:</source>
+        <translation>Stufe wählen:</translation>
+    </message>
+    <message>
+        <source>characteristics:</source>
+        <translation>Eigenschaften:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Hints left</source>
+        <translation>Verbleibende Tipps</translation>
+    </message>
+    <message>
+        <source>Hints you may still take without losing your score</source>
+        <translation>Tipps, die du noch nehmen kannst, ohne deine Wertung zu verlieren</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Time played, hours:minutes:seconds</source>
+        <translation>Gespielte Zeit, Stunden:Minuten:Sekunden</translation>
+    </message>
+    <message>
+        <source>Bigger cells</source>
+        <translation>Größere Felder</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
+        <translation>Vergrößert die Felder dieser Stufe (Strg+Plus)</translation>
+    </message>
+    <message>
+        <source>Smaller cells</source>
+        <translation>Kleinere Felder</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
+        <translation>Verkleinert die Felder dieser Stufe (Strg+Minus)</translation>
+    </message>
+    <message>
+        <source>Chooses a level and starts a new game (Ctrl+N)</source>
+        <translation>Wählt eine Stufe und startet ein neues Spiel (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Switches the sound cues off or on (S)</source>
+        <translation>Schaltet die Töne aus oder ein (S)</translation>
+    </message>
+    <message>
+        <source>Shows the help and the best times (F1)</source>
+        <translation>Zeigt die Hilfe und die Bestzeiten (F1)</translation>
+    </message>
+    <message>
+        <source>Hides the board and stops the clock (P)</source>
+        <translation>Verdeckt das Spielfeld und hält die Uhr an (P)</translation>
+    </message>
+    <message>
+        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
+        <translation>Macht einen sicheren Zug für dich; der Zähler daneben zeigt die verbleibenden Tipps (H)</translation>
+    </message>
+    <message>
+        <source>New highscore!</source>
+        <translation>Neue Bestzeit!</translation>
+    </message>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Gib deinen Namen ein:</translation>
+    </message>
+</context>
+</TS>

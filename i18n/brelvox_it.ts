@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>scopri</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>segna</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Scopre la casella</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Segna la casella o toglie il segno</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>coperta</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>segnata</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>segno sbagliato</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Campo</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to file Brelvox.hi!</source>
+        <translation>Impossibile scrivere il file Brelvox.hi!</translation>
+    </message>
+    <message>
+        <source>Too many hints...</source>
+        <translation>Troppi aiuti...</translation>
+    </message>
+    <message>
+        <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
+        <translation>Troppi aiuti ingiustificati!
+Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Nessuno</translation>
+    </message>
+</context>
+<context>
+    <name>THighscore</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <extracomment>A time in minutes:seconds (%1), and who made it (%2)</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TInfo</name>
+    <message>
+        <source>How to play Brelvox</source>
+        <translation>Come si gioca a Brelvox</translation>
+    </message>
+    <message>
+        <source>(Scroll down with the bar on the right
+to read on: the rules come first, then
+what makes this game different.)</source>
+        <translation>(Scorri verso il basso con la barra a destra per continuare a leggere: prima le regole, poi ciò che rende diverso questo gioco.)</translation>
+    </message>
+    <message>
+        <source>First, select a level by pressing &quot;New&quot;.
+Select your preferred display size,
+according to your screen resulution,
+using the little red arrow buttons.</source>
+        <translation>Per prima cosa scegli un livello premendo «Nuova». Poi regola la grandezza delle caselle secondo il tuo schermo con i pulsanti a freccia rossi.</translation>
+    </message>
+    <message>
+        <source>To uncover a field, use the left mouse
+button, to mark a field you consider to
+be a mine use the right button. If you
+uncover a mine you have lost.</source>
+        <translation>Per scoprire una casella usa il tasto sinistro del mouse; per segnare una casella che secondo te nasconde una mina usa il tasto destro. Se scopri una mina hai perso.</translation>
+    </message>
+    <message>
+        <source>Any uncovered field containing no mine
+shows a number according to the
+number of mines next to this field, while
+also the diagonal fields are called
+&quot;next&quot;. The maximum number shown is
+therefore 8.</source>
+        <translation>Ogni casella scoperta senza mina mostra un numero: quante mine ci sono nelle caselle vicine, comprese quelle in diagonale. Il numero più alto possibile è quindi 8.</translation>
+    </message>
+    <message>
+        <source>Sometimes the numbers do not tell you
+enough, and you would have to guess.
+This is where Brelvox helps you:</source>
+        <translation>A volte i numeri non bastano e dovresti tirare a indovinare. Qui Brelvox ti aiuta:</translation>
+    </message>
+    <message>
+        <source>At any constellation, if you can&apos;t go on
+beause you can only guess which field
+to click at, press the &quot;Hint&quot; button. The
+program will check if you missed a field
+where you could have done a &quot;safe&quot;
+click and does this click for you. The
+counter next to the &quot;Hint&quot; button
+decreases. In case you were right and
+a &quot;safe&quot; click really was not possible,
+the program does a click for you which
+gives you the opportunity to go on
+playing. In this case, the hint counter is
+not decremented.</source>
+        <translation>In qualsiasi situazione, se non puoi andare avanti perché potresti solo tirare a indovinare quale casella cliccare, premi il pulsante «Aiuto». Il programma controlla se ti è sfuggita una casella su cui potevi fare un clic «sicuro» e fa quel clic al posto tuo. Il contatore accanto al pulsante «Aiuto» scende. Se avevi ragione e un clic «sicuro» davvero non c&apos;era, il programma fa per te un clic che ti permette di continuare a giocare. In questo caso il contatore degli aiuti non scende.</translation>
+    </message>
+    <message>
+        <source>With this feature, guessing is not
+necessary, and you can do real
+contests in playing Brelvox.</source>
+        <translation>Grazie a questo non serve mai tirare a indovinare, e Brelvox diventa una vera sfida.</translation>
+    </message>
+    <message>
+        <source>Keys: Ctrl+N New, P or Pause to pause,
+H Hint, S Sound or Silent, F1 Info,
+Ctrl+Plus and Ctrl+Minus bigger and
+smaller cells, Ctrl+Q closes the game.
+The arrow keys move a frame over the
+board; Home and End go to the first and
+last column, Page Up and Page Down to
+the first and last row. Space or Enter
+uncovers the framed field, F or
+Ctrl+Space marks it, D uncovers the
+fields around it. In a window like this
+one, Tab moves between the buttons,
+Enter or Space presses, Escape is Back.</source>
+        <translation>Tasti: Ctrl+N Nuova, P o Pausa per la pausa, H Aiuto, S Muto o Suono, F1 Info, Ctrl+Più e Ctrl+Meno per caselle più grandi o più piccole, Ctrl+Q chiude il gioco. I tasti freccia spostano una cornice sul campo; Home e Fine vanno alla prima e all&apos;ultima colonna, Pag su e Pag giù alla prima e all&apos;ultima riga. Spazio o Invio scopre la casella incorniciata, F o Ctrl+Spazio la segna, D scopre le caselle intorno. In una finestra come questa Tab passa da un pulsante all&apos;altro, Invio o Spazio lo preme ed Esc è Indietro.</translation>
+    </message>
+    <message>
+        <source>Your display sizes and best times are
+kept in Brelvox.ini and Brelvox.hi.
+Comments are welcome through the
+issue tracker of the Brelvox project.
+Have fun! The Brelvox developers, 2026</source>
+        <translation>Le tue grandezze delle caselle e i tuoi tempi migliori sono salvati in Brelvox.ini e Brelvox.hi. I commenti sono benvenuti nel sistema di segnalazione del progetto Brelvox. Buon divertimento! Gli sviluppatori di Brelvox, 2026</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The Brelvox developers, 2026</source>
+        <translation>Gli autori di Brelvox, 2026</translation>
+    </message>
+    <message>
+        <source>Have fun with Brelvox! Comments and ideas are always welcome: please send them to us.</source>
+        <translation>Buon divertimento con Brelvox! Commenti e idee sono sempre benvenuti: mandaceli pure.</translation>
+    </message>
+    <message>
+        <source>Write to the Brelvox project&apos;s issue tracker.</source>
+        <translation>Scrivici nel sistema di segnalazione.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Howto...</source>
+        <translation>Regole</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>Ver. %1</source>
+        <translation>Ver. %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelChoose</name>
+    <message>
+        <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
+        <translation>facile:
+8 × 8 caselle
+12 mine nascoste
+4 aiuti concessi
+alla portata di tutti...</translation>
+    </message>
+    <message>
+        <source>standard:<byte value="xd"/>24 * 16 size<byte value="xd"/>55 mines hidden<byte value="xd"/>3 hints allowed<byte value="xd"/>the standard challenge</source>
+        <translation>normale:
+24 × 16 caselle
+55 mine nascoste
+3 aiuti concessi
+la sfida classica</translation>
+    </message>
+    <message>
+        <source>diffcult:<byte value="xd"/>30 * 16 size<byte value="xd"/>88 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>be careful with those hints!</source>
+        <translation>difficile:
+30 × 16 caselle
+88 mine nascoste
+1 aiuto concesso
+attento agli aiuti!</translation>
+    </message>
+    <message>
+        <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
+        <translation>esperto:
+30 × 24 caselle
+170 mine nascoste
+1 aiuto concesso
+questo è davvero duro</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>facile</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>normale</translation>
+    </message>
+    <message>
+        <source>difficult</source>
+        <translation>difficile</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>esperto</translation>
+    </message>
+    <message>
+        <source>choose a level</source>
+        <translation>scegli un livello</translation>
+    </message>
+    <message>
+        <source>choose a level:</source>
+        <translation>scegli un livello:</translation>
+    </message>
+    <message>
+        <source>characteristics:</source>
+        <translation>caratteristiche:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Gioca</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Hints left</source>
+        <translation>Aiuti rimasti</translation>
+    </message>
+    <message>
+        <source>Hints you may still take without losing your score</source>
+        <translation>Aiuti che puoi ancora usare senza perdere il punteggio</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Time played, hours:minutes:seconds</source>
+        <translation>Tempo di gioco, ore:minuti:secondi</translation>
+    </message>
+    <message>
+        <source>Bigger cells</source>
+        <translation>Caselle più grandi</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
+        <translation>Ingrandisce le caselle di questo livello (Ctrl+Più)</translation>
+    </message>
+    <message>
+        <source>Smaller cells</source>
+        <translation>Caselle più piccole</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
+        <translation>Rimpicciolisce le caselle di questo livello (Ctrl+Meno)</translation>
+    </message>
+    <message>
+        <source>Chooses a level and starts a new game (Ctrl+N)</source>
+        <translation>Sceglie un livello e inizia una nuova partita (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Switches the sound cues off or on (S)</source>
+        <translation>Spegne o accende i suoni (S)</translation>
+    </message>
+    <message>
+        <source>Shows the help and the best times (F1)</source>
+        <translation>Mostra la guida e i tempi migliori (F1)</translation>
+    </message>
+    <message>
+        <source>Hides the board and stops the clock (P)</source>
+        <translation>Nasconde il campo e ferma l&apos;orologio (P)</translation>
+    </message>
+    <message>
+        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
+        <translation>Fa per te una mossa sicura; il contatore accanto mostra gli aiuti rimasti (H)</translation>
+    </message>
+    <message>
+        <source>New highscore!</source>
+        <translation>Nuovo record!</translation>
+    </message>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Inserisci il tuo nome:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>openen</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>markeren</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Opent het vakje</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Markeert het vakje of haalt de markering weg</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>gesloten</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>gemarkeerd</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mijn</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>verkeerde markering</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Speelveld</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Verder</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to file Brelvox.hi!</source>
+        <translation>Kan het bestand Brelvox.hi niet schrijven!</translation>
+    </message>
+    <message>
+        <source>Too many hints...</source>
+        <translation>Te veel hints...</translation>
+    </message>
+    <message>
+        <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
+        <translation>Te veel onnodige hints!
+Je kunt verder spelen, maar je komt niet in de ranglijst.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Makkelijk</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Moeilijk</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Niemand</translation>
+    </message>
+</context>
+<context>
+    <name>THighscore</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Ranglijst</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <extracomment>A time in minutes:seconds (%1), and who made it (%2)</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TInfo</name>
+    <message>
+        <source>How to play Brelvox</source>
+        <translation>Zo speel je Brelvox</translation>
+    </message>
+    <message>
+        <source>(Scroll down with the bar on the right
+to read on: the rules come first, then
+what makes this game different.)</source>
+        <translation>(Scroll met de balk rechts omlaag om verder te lezen: eerst de regels, daarna wat dit spel anders maakt.)</translation>
+    </message>
+    <message>
+        <source>First, select a level by pressing &quot;New&quot;.
+Select your preferred display size,
+according to your screen resulution,
+using the little red arrow buttons.</source>
+        <translation>Kies eerst een niveau met „Nieuw”. Stel daarna met de kleine rode pijlknoppen de grootte van de vakjes in die bij je scherm past.</translation>
+    </message>
+    <message>
+        <source>To uncover a field, use the left mouse
+button, to mark a field you consider to
+be a mine use the right button. If you
+uncover a mine you have lost.</source>
+        <translation>Een vakje open je met de linkermuisknop; een vakje waaronder je een mijn vermoedt, markeer je met de rechtermuisknop. Open je een mijn, dan heb je verloren.</translation>
+    </message>
+    <message>
+        <source>Any uncovered field containing no mine
+shows a number according to the
+number of mines next to this field, while
+also the diagonal fields are called
+&quot;next&quot;. The maximum number shown is
+therefore 8.</source>
+        <translation>Elk geopend vakje zonder mijn toont een getal: hoeveel mijnen er in de vakjes eromheen liggen, de diagonale meegeteld. Het hoogste getal is dus 8.</translation>
+    </message>
+    <message>
+        <source>Sometimes the numbers do not tell you
+enough, and you would have to guess.
+This is where Brelvox helps you:</source>
+        <translation>Soms zeggen de getallen niet genoeg en zou je moeten gokken. Daar helpt Brelvox je:</translation>
+    </message>
+    <message>
+        <source>At any constellation, if you can&apos;t go on
+beause you can only guess which field
+to click at, press the &quot;Hint&quot; button. The
+program will check if you missed a field
+where you could have done a &quot;safe&quot;
+click and does this click for you. The
+counter next to the &quot;Hint&quot; button
+decreases. In case you were right and
+a &quot;safe&quot; click really was not possible,
+the program does a click for you which
+gives you the opportunity to go on
+playing. In this case, the hint counter is
+not decremented.</source>
+        <translation>Kom je in welke stand dan ook niet verder, omdat je alleen nog kunt gokken welk vakje je moet aanklikken, druk dan op „Hint”. Het programma kijkt of je een vakje over het hoofd hebt gezien waar een „veilige” klik mogelijk was, en doet die klik voor je. De teller naast „Hint” gaat dan omlaag. Had je gelijk en was er echt geen „veilige” klik mogelijk, dan klikt het programma voor je op een vakje waarmee je verder kunt spelen. In dat geval blijft de hintteller gelijk.</translation>
+    </message>
+    <message>
+        <source>With this feature, guessing is not
+necessary, and you can do real
+contests in playing Brelvox.</source>
+        <translation>Zo hoef je nooit te gokken, en wordt Brelvox een echte wedstrijd.</translation>
+    </message>
+    <message>
+        <source>Keys: Ctrl+N New, P or Pause to pause,
+H Hint, S Sound or Silent, F1 Info,
+Ctrl+Plus and Ctrl+Minus bigger and
+smaller cells, Ctrl+Q closes the game.
+The arrow keys move a frame over the
+board; Home and End go to the first and
+last column, Page Up and Page Down to
+the first and last row. Space or Enter
+uncovers the framed field, F or
+Ctrl+Space marks it, D uncovers the
+fields around it. In a window like this
+one, Tab moves between the buttons,
+Enter or Space presses, Escape is Back.</source>
+        <translation>Toetsen: Ctrl+N Nieuw, P of Pause pauzeert, H Hint, S Stil of Geluid, F1 Info, Ctrl+Plus en Ctrl+Min grotere en kleinere vakjes, Ctrl+Q sluit het spel. De pijltoetsen bewegen een kader over het speelveld; Home en End gaan naar de eerste en laatste kolom, Page Up en Page Down naar de eerste en laatste rij. Spatie of Enter opent het omkaderde vakje, F of Ctrl+Spatie markeert het, D opent de vakjes eromheen. In een venster als dit gaat Tab van knop naar knop, Enter of Spatie drukt de knop in en Esc is Terug.</translation>
+    </message>
+    <message>
+        <source>Your display sizes and best times are
+kept in Brelvox.ini and Brelvox.hi.
+Comments are welcome through the
+issue tracker of the Brelvox project.
+Have fun! The Brelvox developers, 2026</source>
+        <translation>Je vakjesgroottes en beste tijden staan in Brelvox.ini en Brelvox.hi. Opmerkingen zijn welkom in de issuetracker van het Brelvox-project. Veel plezier! De Brelvox-ontwikkelaars, 2026</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The Brelvox developers, 2026</source>
+        <translation>Het Brelvox-team, 2026</translation>
+    </message>
+    <message>
+        <source>Have fun with Brelvox! Comments and ideas are always welcome: please send them to us.</source>
+        <translation>Veel plezier met Brelvox! Opmerkingen en ideeën zijn altijd welkom: stuur ze ons gerust.</translation>
+    </message>
+    <message>
+        <source>Write to the Brelvox project&apos;s issue tracker.</source>
+        <translation>Schrijf in de issuetracker van het Brelvox-project.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Howto...</source>
+        <translation>Uitleg</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Ranglijst</translation>
+    </message>
+    <message>
+        <source>Ver. %1</source>
+        <translation>Versie %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelChoose</name>
+    <message>
+        <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
+        <translation>makkelijk:
+8 × 8 vakjes
+12 mijnen verstopt
+4 hints toegestaan
+dit kan iedereen...</translation>
+    </message>
+    <message>
+        <source>standard:<byte value="xd"/>24 * 16 size<byte value="xd"/>55 mines hidden<byte value="xd"/>3 hints allowed<byte value="xd"/>the standard challenge</source>
+        <translation>normaal:
+24 × 16 vakjes
+55 mijnen verstopt
+3 hints toegestaan
+de gewone uitdaging</translation>
+    </message>
+    <message>
+        <source>diffcult:<byte value="xd"/>30 * 16 size<byte value="xd"/>88 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>be careful with those hints!</source>
+        <translation>moeilijk:
+30 × 16 vakjes
+88 mijnen verstopt
+1 hint toegestaan
+wees zuinig met hints!</translation>
+    </message>
+    <message>
+        <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
+        <translation>expert:
+30 × 24 vakjes
+170 mijnen verstopt
+1 hint toegestaan
+dit is echt zwaar</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>makkelijk</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>normaal</translation>
+    </message>
+    <message>
+        <source>difficult</source>
+        <translation>moeilijk</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>expert</translation>
+    </message>
+    <message>
+        <source>choose a level</source>
+        <translation>kies een niveau</translation>
+    </message>
+    <message>
+        <source>choose a level:</source>
+        <translation>kies een niveau:</translation>
+    </message>
+    <message>
+        <source>characteristics:</source>
+        <translation>kenmerken:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Terug</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Hints left</source>
+        <translation>Hints over</translation>
+    </message>
+    <message>
+        <source>Hints you may still take without losing your score</source>
+        <translation>Hints die je nog kunt nemen zonder je score te verliezen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Time played, hours:minutes:seconds</source>
+        <translation>Gespeelde tijd, uren:minuten:seconden</translation>
+    </message>
+    <message>
+        <source>Bigger cells</source>
+        <translation>Grotere vakjes</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
+        <translation>Maakt de vakjes van dit niveau groter (Ctrl+Plus)</translation>
+    </message>
+    <message>
+        <source>Smaller cells</source>
+        <translation>Kleinere vakjes</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
+        <translation>Maakt de vakjes van dit niveau kleiner (Ctrl+Min)</translation>
+    </message>
+    <message>
+        <source>Chooses a level and starts a new game (Ctrl+N)</source>
+        <translation>Kiest een niveau en begint een nieuw spel (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Switches the sound cues off or on (S)</source>
+        <translation>Zet de geluiden uit of aan (S)</translation>
+    </message>
+    <message>
+        <source>Shows the help and the best times (F1)</source>
+        <translation>Toont de uitleg en de beste tijden (F1)</translation>
+    </message>
+    <message>
+        <source>Hides the board and stops the clock (P)</source>
+        <translation>Verbergt het speelveld en zet de klok stil (P)</translation>
+    </message>
+    <message>
+        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
+        <translation>Doet een veilige zet voor je; de teller ernaast toont de hints die over zijn (H)</translation>
+    </message>
+    <message>
+        <source>New highscore!</source>
+        <translation>Nieuwe toptijd!</translation>
+    </message>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Voer je naam in:</translation>
+    </message>
+</context>
+</TS>

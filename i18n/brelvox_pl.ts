@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>wiersz %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>odkryj</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>oznacz</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Odkrywa pole</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Oznacza pole lub usuwa oznaczenie</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>zakryte</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>oznaczone</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>błędne oznaczenie</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wznów</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Cisza</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to file Brelvox.hi!</source>
+        <translation>Nie można zapisać pliku Brelvox.hi!</translation>
+    </message>
+    <message>
+        <source>Too many hints...</source>
+        <translation>Za dużo podpowiedzi...</translation>
+    </message>
+    <message>
+        <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
+        <translation>Za dużo nieuzasadnionych podpowiedzi!
+Możesz grać dalej, ale nie trafisz na listę najlepszych.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Łatwy</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standardowy</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Trudny</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Ekspert</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Nikt</translation>
+    </message>
+</context>
+<context>
+    <name>THighscore</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wróć</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <extracomment>A time in minutes:seconds (%1), and who made it (%2)</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TInfo</name>
+    <message>
+        <source>How to play Brelvox</source>
+        <translation>Jak grać w Brelvox</translation>
+    </message>
+    <message>
+        <source>(Scroll down with the bar on the right
+to read on: the rules come first, then
+what makes this game different.)</source>
+        <translation>(Przewiń w dół paskiem po prawej, aby czytać dalej: najpierw zasady, potem to, co wyróżnia tę grę.)</translation>
+    </message>
+    <message>
+        <source>First, select a level by pressing &quot;New&quot;.
+Select your preferred display size,
+according to your screen resulution,
+using the little red arrow buttons.</source>
+        <translation>Najpierw wybierz poziom przyciskiem „Nowa”. Potem małymi czerwonymi strzałkami dobierz rozmiar pól do swojego ekranu.</translation>
+    </message>
+    <message>
+        <source>To uncover a field, use the left mouse
+button, to mark a field you consider to
+be a mine use the right button. If you
+uncover a mine you have lost.</source>
+        <translation>Pole odkrywasz lewym przyciskiem myszy, a pole, pod którym podejrzewasz minę, oznaczasz prawym. Jeśli odkryjesz minę, przegrywasz.</translation>
+    </message>
+    <message>
+        <source>Any uncovered field containing no mine
+shows a number according to the
+number of mines next to this field, while
+also the diagonal fields are called
+&quot;next&quot;. The maximum number shown is
+therefore 8.</source>
+        <translation>Każde odkryte pole bez miny pokazuje liczbę min na sąsiednich polach, wliczając pola po przekątnej. Największa możliwa liczba to więc 8.</translation>
+    </message>
+    <message>
+        <source>Sometimes the numbers do not tell you
+enough, and you would have to guess.
+This is where Brelvox helps you:</source>
+        <translation>Czasem liczby nie mówią dość i trzeba by zgadywać. Tu Brelvox ci pomaga:</translation>
+    </message>
+    <message>
+        <source>At any constellation, if you can&apos;t go on
+beause you can only guess which field
+to click at, press the &quot;Hint&quot; button. The
+program will check if you missed a field
+where you could have done a &quot;safe&quot;
+click and does this click for you. The
+counter next to the &quot;Hint&quot; button
+decreases. In case you were right and
+a &quot;safe&quot; click really was not possible,
+the program does a click for you which
+gives you the opportunity to go on
+playing. In this case, the hint counter is
+not decremented.</source>
+        <translation>Jeśli w dowolnej sytuacji nie możesz iść dalej, bo mógłbyś tylko zgadywać, które pole kliknąć, naciśnij przycisk „Pomoc”. Program sprawdzi, czy nie przeoczyłeś pola, na którym mogłeś wykonać „bezpieczny” ruch, i wykona ten ruch za ciebie. Licznik obok przycisku „Pomoc” zmniejszy się. Jeśli miałeś rację i „bezpiecznego” ruchu naprawdę nie było, program kliknie za ciebie pole, które pozwoli ci grać dalej. Wtedy licznik podpowiedzi się nie zmienia.</translation>
+    </message>
+    <message>
+        <source>With this feature, guessing is not
+necessary, and you can do real
+contests in playing Brelvox.</source>
+        <translation>Dzięki temu nigdy nie trzeba zgadywać, a Brelvox staje się prawdziwą rywalizacją.</translation>
+    </message>
+    <message>
+        <source>Keys: Ctrl+N New, P or Pause to pause,
+H Hint, S Sound or Silent, F1 Info,
+Ctrl+Plus and Ctrl+Minus bigger and
+smaller cells, Ctrl+Q closes the game.
+The arrow keys move a frame over the
+board; Home and End go to the first and
+last column, Page Up and Page Down to
+the first and last row. Space or Enter
+uncovers the framed field, F or
+Ctrl+Space marks it, D uncovers the
+fields around it. In a window like this
+one, Tab moves between the buttons,
+Enter or Space presses, Escape is Back.</source>
+        <translation>Klawisze: Ctrl+N Nowa, P lub Pause pauza, H Pomoc, S Cisza lub Dźwięk, F1 Info, Ctrl+Plus i Ctrl+Minus większe i mniejsze pola, Ctrl+Q zamyka grę. Strzałki przesuwają ramkę po planszy; Home i End przenoszą do pierwszej i ostatniej kolumny, Page Up i Page Down do pierwszego i ostatniego wiersza. Spacja lub Enter odkrywa pole w ramce, F lub Ctrl+Spacja je oznacza, D odkrywa pola dookoła. W oknie takim jak to Tab przechodzi między przyciskami, Enter lub Spacja naciska przycisk, a Esc działa jak Wróć.</translation>
+    </message>
+    <message>
+        <source>Your display sizes and best times are
+kept in Brelvox.ini and Brelvox.hi.
+Comments are welcome through the
+issue tracker of the Brelvox project.
+Have fun! The Brelvox developers, 2026</source>
+        <translation>Twoje rozmiary pól i najlepsze czasy są zapisane w plikach Brelvox.ini i Brelvox.hi. Uwagi przyjmujemy w systemie zgłoszeń projektu Brelvox. Miłej zabawy! Twórcy Brelvox, 2026</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The Brelvox developers, 2026</source>
+        <translation>Twórcy Brelvox, 2026</translation>
+    </message>
+    <message>
+        <source>Have fun with Brelvox! Comments and ideas are always welcome: please send them to us.</source>
+        <translation>Miłej zabawy z Brelvox! Uwagi i pomysły są zawsze mile widziane: napisz do nas.</translation>
+    </message>
+    <message>
+        <source>Write to the Brelvox project&apos;s issue tracker.</source>
+        <translation>Napisz do nas w systemie zgłoszeń.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wróć</translation>
+    </message>
+    <message>
+        <source>Howto...</source>
+        <translation>Zasady</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Ver. %1</source>
+        <translation>Wer. %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelChoose</name>
+    <message>
+        <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
+        <translation>łatwy:
+plansza 8 × 8
+12 ukrytych min
+4 podpowiedzi dozwolone
+każdy sobie poradzi...</translation>
+    </message>
+    <message>
+        <source>standard:<byte value="xd"/>24 * 16 size<byte value="xd"/>55 mines hidden<byte value="xd"/>3 hints allowed<byte value="xd"/>the standard challenge</source>
+        <translation>standardowy:
+plansza 24 × 16
+55 ukrytych min
+3 podpowiedzi dozwolone
+zwykłe wyzwanie</translation>
+    </message>
+    <message>
+        <source>diffcult:<byte value="xd"/>30 * 16 size<byte value="xd"/>88 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>be careful with those hints!</source>
+        <translation>trudny:
+plansza 30 × 16
+88 ukrytych min
+1 podpowiedź dozwolona
+uważaj z podpowiedziami!</translation>
+    </message>
+    <message>
+        <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
+        <translation>ekspert:
+plansza 30 × 24
+170 ukrytych min
+1 podpowiedź dozwolona
+naprawdę trudny</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>łatwy</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>standardowy</translation>
+    </message>
+    <message>
+        <source>difficult</source>
+        <translation>trudny</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>ekspert</translation>
+    </message>
+    <message>
+        <source>choose a level</source>
+        <translation>wybierz poziom</translation>
+    </message>
+    <message>
+        <source>choose a level:</source>
+        <translation>wybierz poziom:</translation>
+    </message>
+    <message>
+        <source>characteristics:</source>
+        <translation>charakterystyka:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Graj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>Nowa</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Hints left</source>
+        <translation>Pozostałe podpowiedzi</translation>
+    </message>
+    <message>
+        <source>Hints you may still take without losing your score</source>
+        <translation>Podpowiedzi, z których możesz jeszcze skorzystać bez utraty wyniku</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Time played, hours:minutes:seconds</source>
+        <translation>Czas gry, godziny:minuty:sekundy</translation>
+    </message>
+    <message>
+        <source>Bigger cells</source>
+        <translation>Większe pola</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
+        <translation>Powiększa pola tego poziomu (Ctrl+Plus)</translation>
+    </message>
+    <message>
+        <source>Smaller cells</source>
+        <translation>Mniejsze pola</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
+        <translation>Zmniejsza pola tego poziomu (Ctrl+Minus)</translation>
+    </message>
+    <message>
+        <source>Chooses a level and starts a new game (Ctrl+N)</source>
+        <translation>Wybiera poziom i zaczyna nową grę (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Switches the sound cues off or on (S)</source>
+        <translation>Wyłącza lub włącza dźwięki (S)</translation>
+    </message>
+    <message>
+        <source>Shows the help and the best times (F1)</source>
+        <translation>Pokazuje zasady gry i najlepsze czasy (F1)</translation>
+    </message>
+    <message>
+        <source>Hides the board and stops the clock (P)</source>
+        <translation>Ukrywa planszę i zatrzymuje zegar (P)</translation>
+    </message>
+    <message>
+        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
+        <translation>Wykonuje za ciebie bezpieczny ruch; licznik obok pokazuje pozostałe podpowiedzi (H)</translation>
+    </message>
+    <message>
+        <source>New highscore!</source>
+        <translation>Nowy rekord!</translation>
+    </message>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Podaj swoje imię:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>abrir</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marcar</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Abre a casa</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Marca ou desmarca a casa</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>fechada</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>marcada</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>marcação errada</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>Mudo</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to file Brelvox.hi!</source>
+        <translation>Não foi possível gravar o arquivo Brelvox.hi!</translation>
+    </message>
+    <message>
+        <source>Too many hints...</source>
+        <translation>Dicas demais...</translation>
+    </message>
+    <message>
+        <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
+        <translation>Dicas injustificadas demais!
+Você pode continuar jogando, mas não vai entrar no placar.</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Ninguém</translation>
+    </message>
+</context>
+<context>
+    <name>THighscore</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Placar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <extracomment>A time in minutes:seconds (%1), and who made it (%2)</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>TInfo</name>
+    <message>
+        <source>How to play Brelvox</source>
+        <translation>Como jogar Brelvox</translation>
+    </message>
+    <message>
+        <source>(Scroll down with the bar on the right
+to read on: the rules come first, then
+what makes this game different.)</source>
+        <translation>(Role para baixo com a barra à direita para continuar lendo: primeiro vêm as regras, depois o que torna este jogo diferente.)</translation>
+    </message>
+    <message>
+        <source>First, select a level by pressing &quot;New&quot;.
+Select your preferred display size,
+according to your screen resulution,
+using the little red arrow buttons.</source>
+        <translation>Primeiro, escolha um nível clicando em “Novo”. Depois ajuste o tamanho das casas à sua tela com os botões de setas vermelhas.</translation>
+    </message>
+    <message>
+        <source>To uncover a field, use the left mouse
+button, to mark a field you consider to
+be a mine use the right button. If you
+uncover a mine you have lost.</source>
+        <translation>Para abrir uma casa, use o botão esquerdo do mouse; para marcar uma casa onde você acha que há uma mina, use o botão direito. Se abrir uma mina, você perde.</translation>
+    </message>
+    <message>
+        <source>Any uncovered field containing no mine
+shows a number according to the
+number of mines next to this field, while
+also the diagonal fields are called
+&quot;next&quot;. The maximum number shown is
+therefore 8.</source>
+        <translation>Toda casa aberta sem mina mostra um número: quantas minas há nas casas vizinhas, contando também as diagonais. Por isso o maior número possível é 8.</translation>
+    </message>
+    <message>
+        <source>Sometimes the numbers do not tell you
+enough, and you would have to guess.
+This is where Brelvox helps you:</source>
+        <translation>Às vezes os números não dizem o bastante e você teria de chutar. É aqui que o Brelvox ajuda:</translation>
+    </message>
+    <message>
+        <source>At any constellation, if you can&apos;t go on
+beause you can only guess which field
+to click at, press the &quot;Hint&quot; button. The
+program will check if you missed a field
+where you could have done a &quot;safe&quot;
+click and does this click for you. The
+counter next to the &quot;Hint&quot; button
+decreases. In case you were right and
+a &quot;safe&quot; click really was not possible,
+the program does a click for you which
+gives you the opportunity to go on
+playing. In this case, the hint counter is
+not decremented.</source>
+        <translation>Em qualquer situação, se você não consegue continuar porque só poderia chutar qual casa clicar, clique no botão “Dica”. O programa verifica se você deixou passar uma casa onde era possível um clique “seguro” e faz esse clique por você. O contador ao lado do botão “Dica” diminui. Se você estava certo e não havia mesmo nenhum clique “seguro”, o programa faz por você um clique que permite continuar jogando. Nesse caso, o contador de dicas não diminui.</translation>
+    </message>
+    <message>
+        <source>With this feature, guessing is not
+necessary, and you can do real
+contests in playing Brelvox.</source>
+        <translation>Com isso, nunca é preciso chutar, e o Brelvox vira uma disputa de verdade.</translation>
+    </message>
+    <message>
+        <source>Keys: Ctrl+N New, P or Pause to pause,
+H Hint, S Sound or Silent, F1 Info,
+Ctrl+Plus and Ctrl+Minus bigger and
+smaller cells, Ctrl+Q closes the game.
+The arrow keys move a frame over the
+board; Home and End go to the first and
+last column, Page Up and Page Down to
+the first and last row. Space or Enter
+uncovers the framed field, F or
+Ctrl+Space marks it, D uncovers the
+fields around it. In a window like this
+one, Tab moves between the buttons,
+Enter or Space presses, Escape is Back.</source>
+        <translation>Teclas: Ctrl+N Novo, P ou Pause pausa, H Dica, S Mudo ou Som, F1 Info, Ctrl+Mais e Ctrl+Menos casas maiores e menores, Ctrl+Q fecha o jogo. As setas movem uma moldura pelo tabuleiro; Home e End vão para a primeira e a última coluna, Page Up e Page Down para a primeira e a última linha. Espaço ou Enter abre a casa emoldurada, F ou Ctrl+Espaço a marca, D abre as casas em volta. Numa janela como esta, Tab passa de um botão a outro, Enter ou Espaço aperta o botão e Esc é Voltar.</translation>
+    </message>
+    <message>
+        <source>Your display sizes and best times are
+kept in Brelvox.ini and Brelvox.hi.
+Comments are welcome through the
+issue tracker of the Brelvox project.
+Have fun! The Brelvox developers, 2026</source>
+        <translation>Seus tamanhos de casa e melhores tempos ficam em Brelvox.ini e Brelvox.hi. Comentários são bem-vindos no rastreador de issues do projeto Brelvox. Divirta-se! Os desenvolvedores do Brelvox, 2026</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The Brelvox developers, 2026</source>
+        <translation>A equipe do Brelvox, 2026</translation>
+    </message>
+    <message>
+        <source>Have fun with Brelvox! Comments and ideas are always welcome: please send them to us.</source>
+        <translation>Divirta-se com o Brelvox! Comentários e ideias são sempre bem-vindos: mande para nós.</translation>
+    </message>
+    <message>
+        <source>Write to the Brelvox project&apos;s issue tracker.</source>
+        <translation>Escreva no rastreador de issues do projeto Brelvox.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Howto...</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Placar</translation>
+    </message>
+    <message>
+        <source>Ver. %1</source>
+        <translation>Ver. %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLevelChoose</name>
+    <message>
+        <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
+        <translation>fácil:
+8 × 8 casas
+12 minas escondidas
+4 dicas permitidas
+qualquer um consegue...</translation>
+    </message>
+    <message>
+        <source>standard:<byte value="xd"/>24 * 16 size<byte value="xd"/>55 mines hidden<byte value="xd"/>3 hints allowed<byte value="xd"/>the standard challenge</source>
+        <translation>normal:
+24 × 16 casas
+55 minas escondidas
+3 dicas permitidas
+o desafio de sempre</translation>
+    </message>
+    <message>
+        <source>diffcult:<byte value="xd"/>30 * 16 size<byte value="xd"/>88 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>be careful with those hints!</source>
+        <translation>difícil:
+30 × 16 casas
+88 minas escondidas
+1 dica permitida
+cuidado com as dicas!</translation>
+    </message>
+    <message>
+        <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
+        <translation>expert:
+30 × 24 casas
+170 minas escondidas
+1 dica permitida
+isto é difícil mesmo</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>fácil</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>difficult</source>
+        <translation>difícil</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>expert</translation>
+    </message>
+    <message>
+        <source>choose a level</source>
+        <translation>escolha um nível</translation>
+    </message>
+    <message>
+        <source>choose a level:</source>
+        <translation>escolha um nível:</translation>
+    </message>
+    <message>
+        <source>characteristics:</source>
+        <translation>características:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Hints left</source>
+        <translation>Dicas restantes</translation>
+    </message>
+    <message>
+        <source>Hints you may still take without losing your score</source>
+        <translation>Dicas que você ainda pode usar sem perder sua pontuação</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Time played, hours:minutes:seconds</source>
+        <translation>Tempo de jogo, horas:minutos:segundos</translation>
+    </message>
+    <message>
+        <source>Bigger cells</source>
+        <translation>Casas maiores</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
+        <translation>Aumenta as casas deste nível (Ctrl+Mais)</translation>
+    </message>
+    <message>
+        <source>Smaller cells</source>
+        <translation>Casas menores</translation>
+    </message>
+    <message>
+        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
+        <translation>Diminui as casas deste nível (Ctrl+Menos)</translation>
+    </message>
+    <message>
+        <source>Chooses a level and starts a new game (Ctrl+N)</source>
+        <translation>Escolhe um nível e começa um jogo novo (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Switches the sound cues off or on (S)</source>
+        <translation>Desliga ou liga os sons (S)</translation>
+    </message>
+    <message>
+        <source>Shows the help and the best times (F1)</source>
+        <translation>Mostra a ajuda e os melhores tempos (F1)</translation>
+    </message>
+    <message>
+        <source>Hides the board and stops the clock (P)</source>
+        <translation>Esconde o tabuleiro e para o relógio (P)</translation>
+    </message>
+    <message>
+        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
+        <translation>Faz uma jogada segura por você; o contador ao lado mostra as dicas restantes (H)</translation>
+    </message>
+    <message>
+        <source>New highscore!</source>
+        <translation>Novo recorde!</translation>
+    </message>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Digite seu nome:</translation>
+    </message>
+</context>
+</TS>
