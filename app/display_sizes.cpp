@@ -5,17 +5,34 @@
 
 namespace brelvox {
 
+namespace {
+
+// Both tests are strict and leave out the 609 minimum width: the board at
+// this size, with the frame and toolbar around it, is smaller than the screen.
+bool BoardFitsScreen(const ScreenSize& screen, int cols, int rows, long long cellSize) {
+  return screen.width > cols * cellSize + kOuterWidthAroundBoard &&
+         screen.height > rows * cellSize + kOuterHeightAroundBoard;
+}
+
+}  // namespace
+
 void MainWindowLogic::UpButtonClick() {
   if (state_.Rows == 0 || state_.CellSize >= MaxCellSize) return;
-  // The grown board must fit the whole screen; the 609 minimum plays no part.
-  const ScreenSize screen = view_.GetScreenSize();
-  const long long grown = state_.CellSize + 1;
-  if (!(screen.width > state_.Cols * grown + kOuterWidthAroundBoard)) return;
-  if (!(screen.height > state_.Rows * grown + kOuterHeightAroundBoard)) return;
+  if (!BoardFitsScreen(view_.GetScreenSize(), state_.Cols, state_.Rows, state_.CellSize + 1))
+    return;
   ++state_.CellSize;
   state_.CellSizes[state_.CurrentLevel] = state_.CellSize;
   Relayout();
   SizeChanged();
+}
+
+void MainWindowLogic::ShrinkCellSizeToScreen() {
+  // CellSizes keeps the saved size, so a larger screen later gets it back.
+  const ScreenSize screen = view_.GetScreenSize();
+  while (state_.CellSize > MinCellSize &&
+         !BoardFitsScreen(screen, state_.Cols, state_.Rows, state_.CellSize)) {
+    --state_.CellSize;
+  }
 }
 
 void MainWindowLogic::DownButtonClick() {

@@ -73,6 +73,8 @@ class MainWindowLogic final : public GameHost {
 
  private:
   void NewGame(int level);
+  // Lowers CellSize, not below 18, until the board fits the screen.
+  void ShrinkCellSizeToScreen();
   void Relayout();
   void SizeChanged();
 

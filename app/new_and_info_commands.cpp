@@ -22,6 +22,7 @@ void MainWindowLogic::NewGame(int level) {
   SetEnabled(Control::HintButton, true);
   SetEnabled(Control::TimeTimer, true);
   StartLevel(state_, level);
+  ShrinkCellSizeToScreen();
   SetWidth(WindowWidthFor(state_.Cols, state_.CellSize));
   SetHeight(WindowHeightFor(state_.Rows, state_.CellSize));
   view_.FitNumberFont(state_.CellSize);

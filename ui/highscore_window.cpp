@@ -9,7 +9,7 @@
 #include "translations.h"
 #include "ui_fonts.h"
 
-THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
+THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent, bool readScoreFile)
     : QDialog(parent), logic_(logic) {
   setObjectName(QStringLiteral("Highscore"));
   setWindowTitle(tr("Highscore"));
@@ -49,7 +49,7 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
   WidenToFitCaption(BackButton, 121);
 
-  logic_.HighscoreFormCreate();
+  if (readScoreFile) logic_.HighscoreFormCreate();
   FillTable();
 }
 

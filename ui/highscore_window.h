@@ -14,8 +14,10 @@ class THighscore : public QDialog {
   Q_OBJECT
 
  public:
-  // Reads the score file through the logic while being created.
-  explicit THighscore(brelvox::MainWindowLogic& logic, QWidget* parent = nullptr);
+  // Reads the score file through the logic while being created, unless
+  // `readScoreFile` is false because the logic has read it already.
+  explicit THighscore(brelvox::MainWindowLogic& logic, QWidget* parent = nullptr,
+                      bool readScoreFile = true);
 
   // Writes the headings and the twenty entries into the grid.
   void FillTable();

@@ -1,14 +1,11 @@
-// The desktop program: creates its four windows once and runs until the
-// main window closes.
+// The desktop program: creates its main window, which builds the other three
+// when first needed, and runs until the main window closes.
 #include <QApplication>
 #include <QIcon>
 #include <optional>
 
 #include "app/standard_streams.h"
 #include "command_line.h"
-#include "highscore_window.h"
-#include "info_dialog.h"
-#include "level_chooser.h"
 #include "main_window.h"
 #include "quit_signals.h"
 #include "translations.h"
@@ -52,6 +49,8 @@ int main(int argc, char** argv) {
   brelvox::OpenClosedStandardStreams();
   if (const auto code = HandleCommandLine(argc, argv)) return *code;
   if (const auto code = CheckForDisplay(argc, argv)) return *code;
+  // A widgets-only program: the X11 plugin need not load and probe GL.
+  if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
   std::optional<WindowSystemStart> starting(std::in_place);
   QApplication app(argc, argv);
   starting.reset();
@@ -64,13 +63,7 @@ int main(int argc, char** argv) {
   InstallTranslators(app, MessagesLocale());  // before any window is built
 
   TMainWindow mainWindow;
-  // The dialogs belong to the main window, so that every window system,
-  // Wayland compositors included, places them over it.
-  TLevelChoose levelChoose(&mainWindow);
-  TInfo info(mainWindow.Logic(), &mainWindow);
-  THighscore highscore(mainWindow.Logic(), &mainWindow);
-  info.SetHighscore(&highscore);
-  mainWindow.SetDialogs(&levelChoose, &info, &highscore);
+  mainWindow.CreateDialogsWhenNeeded();
 #ifdef BRELVOX_TEST_SEED
   // Only in the build that tests drive: a seed from the environment, so a
   // test knows where the mines go. The program players run has no such way.

@@ -16,7 +16,7 @@
 #include "app/window_geometry.h"
 #include "bevel_panel.h"
 #include "board_area.h"
-#include "cue_player.h"
+#include "cue_module.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
@@ -164,6 +164,34 @@ void TMainWindow::SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore*
   highscore_ = highscore;
 }
 
+void TMainWindow::CreateDialogsWhenNeeded() {
+  buildDialogs_ = true;
+  logic_.HighscoreFormCreate();
+}
+
+TLevelChoose* TMainWindow::LevelChooser() {
+  // The dialogs belong to the main window, so that every window system,
+  // Wayland compositors included, places them over it.
+  if (!levelChoose_ && buildDialogs_) levelChoose_ = new TLevelChoose(this);
+  return levelChoose_;
+}
+
+THighscore* TMainWindow::HighscoreWindow() {
+  if (!highscore_ && buildDialogs_) {
+    // The scores were read at start-up; the table shows them as they are now.
+    highscore_ = new THighscore(logic_, this, false);
+  }
+  return highscore_;
+}
+
+TInfo* TMainWindow::InfoWindow() {
+  if (!info_ && buildDialogs_) {
+    info_ = new TInfo(logic_, this);
+    info_->SetHighscore(HighscoreWindow());
+  }
+  return info_;
+}
+
 // ---- Board picture ----
 
 void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
@@ -292,8 +320,11 @@ void TMainWindow::PlaySound(const std::string&, const std::filesystem::path& fil
   // Failures stay silent: a file that is no wave audio never reaches the player.
   auto sound = waves_.Load(file);
   if (!sound) return;
-  if (!player_) player_ = new CuePlayer(this);
-  player_->Play(std::move(sound));
+  if (!playerLoaded_) {
+    playerLoaded_ = true;
+    player_ = LoadCueOutput();
+  }
+  if (player_) player_->Play(std::move(sound));
 }
 
 brelvox::ScreenSize TMainWindow::GetScreenSize() {
@@ -338,7 +369,8 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
 // ---- Dialogs ----
 
 int TMainWindow::ChooseLevel() {
-  return levelChoose_ ? levelChoose_->Run() : -1;
+  TLevelChoose* chooser = LevelChooser();
+  return chooser ? chooser->Run() : -1;
 }
 
 std::string TMainWindow::AskName() {
@@ -360,11 +392,12 @@ void TMainWindow::ShowMessage(const std::string& caption, const std::string& tex
 }
 
 void TMainWindow::ShowHighscore() {
-  if (!highscore_) return;
-  highscore_->FillTable();
-  highscore_->exec();
+  THighscore* highscore = HighscoreWindow();
+  if (!highscore) return;
+  highscore->FillTable();
+  highscore->exec();
 }
 
 void TMainWindow::ShowInfo() {
-  if (info_) info_->exec();
+  if (TInfo* info = InfoWindow()) info->exec();
 }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/main_window_logic.h"
@@ -16,7 +17,7 @@ class BoardArea;
 class KeyboardControl;
 class QTimer;
 class BevelPanel;
-class CuePlayer;
+class CueOutput;
 class GlyphButton;
 class THighscore;
 class TInfo;
@@ -34,6 +35,10 @@ class TMainWindow : public QWidget, public brelvox::View {
 
   // The windows created after this one, which the commands show.
   void SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore* highscore);
+  // Instead of SetDialogs: this window builds and keeps each of the other
+  // windows the first time a command shows it, so start-up does not pay for
+  // them. The score file is read now, as the high-score window's creation does.
+  void CreateDialogsWhenNeeded();
 
   brelvox::MainWindowLogic& Logic() { return logic_; }
   const BoardPicture& Image() const { return image_; }
@@ -80,6 +85,10 @@ class TMainWindow : public QWidget, public brelvox::View {
   void CreateToolbar();
   void CreateKeyboard();
   TVexDigital* Display(brelvox::Display display) const;
+  // The dialogs, built here on first use after CreateDialogsWhenNeeded.
+  TLevelChoose* LevelChooser();
+  TInfo* InfoWindow();
+  THighscore* HighscoreWindow();
 
   // The widgets, by their established names (also their objectNames).
   BevelPanel* Panel1;
@@ -100,10 +109,12 @@ class TMainWindow : public QWidget, public brelvox::View {
 
   BoardPicture image_;
   brelvox::WaveCache waves_;
-  CuePlayer* player_ = nullptr;
+  std::unique_ptr<CueOutput> player_;
+  bool playerLoaded_ = false;  // loading was tried; player_ may still be null
   TLevelChoose* levelChoose_ = nullptr;
   TInfo* info_ = nullptr;
   THighscore* highscore_ = nullptr;
+  bool buildDialogs_ = false;
   brelvox::MainWindowLogic logic_;
   KeyboardControl* keyboard_ = nullptr;
   BoardArea* boardArea_ = nullptr;

@@ -88,13 +88,7 @@ else
 fi
 
 # Ctrl+Q closes the game, which writes the settings file.
-xdotool windowfocus --sync "$main" 2>/dev/null
-keys ctrl+q
-for _ in $(seq 50); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "Ctrl+Q did not close the game"
+quit_by_keys || fail "Ctrl+Q did not close the game"
 [ -s "$scratch/work/Brelvox.ini" ] || fail "no settings file after Ctrl+Q"
 
 [ "$failures" = 0 ] || { cat "$scratch/program.log"; exit 1; }

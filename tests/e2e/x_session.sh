@@ -1,4 +1,5 @@
-# Sourced by the end-to-end tests: a private X server in a scratch folder,
+# Sourced by the end-to-end tests: a private X server in a scratch folder
+# (its screen $xvfb_screen if set, else 1280x1024x24),
 # and the window helpers they share. Sets `scratch`, DISPLAY and the
 # functions below; exits 77 (skipped) when the X tools are missing.
 for tool in Xvfb xdotool; do
@@ -28,7 +29,7 @@ die() {
 }
 
 # Xvfb picks a free display itself and reports its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+Xvfb -displayfd 3 -screen 0 "${xvfb_screen:-1280x1024x24}" -nolisten tcp 3>"$scratch/display" \
   >"$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
@@ -90,6 +91,17 @@ start_program() {
     sleep 1
   done
   die "no main window"
+}
+
+# Closes the program with Ctrl+Q and waits until it has ended.
+quit_by_keys() {
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  xdotool key ctrl+q
+  for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # Gives window $1 the keyboard, waiting until it is mapped: a window that

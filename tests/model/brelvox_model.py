@@ -620,6 +620,11 @@ class Model:
         self.level = level
         self.anim_steps = 0
         self.cell_size = self.cell_sizes[level] & 0xFFFF
+        # A new game never opens larger than the screen; cell_sizes keeps its value.
+        while self.cell_size > MIN_CELL_SIZE and not (
+                self.screen_w > self.cols * self.cell_size + 9
+                and self.screen_h > self.rows * self.cell_size + 76):
+            self.cell_size -= 1
         self.set_width(max(self.cols * self.cell_size + 9, MIN_WIDTH))
         self.set_height(self.rows * self.cell_size + 76)
         self.set_value("DigHint", self.hints_left)

@@ -454,10 +454,23 @@ class ScriptGen:
         for _ in range(self.rng.choice([1, 1, 2, 3, 8, 60])):
             self.put(self.rng.choice(["bigger", "smaller"]))
 
+    def small_screen(self, level):
+        """A screen on which the level's saved cell size does not fit, or only just."""
+        cols, rows = bm.LEVELS[level][:2]
+        size = self.rng.randrange(10, (self.m.cell_sizes[level] & 0xFFFF) + 2)
+        w = cols * size + 9 + self.rng.choice([0, 1, 2, 300])
+        h = rows * size + 76 + self.rng.choice([0, 1, 2])
+        if self.rng.random() < 0.3:
+            w, h = (2000, h) if self.rng.random() < 0.5 else (w, 2000)
+        return "screen %d %d" % (w, h)
+
     def act_new(self):
         r = self.rng.random()
         if r < 0.85:
-            self.put("new %d" % self.rng.choice([0, 0, 1, 1, 2, 3]))
+            level = self.rng.choice([0, 0, 1, 1, 2, 3])
+            if self.rng.random() < 0.2:
+                self.put(self.small_screen(level))
+            self.put("new %d" % level)
         else:
             self.put(self.rng.choice(["new -1", "new -0", "new 003", "new -01", "new -1"]))
 
