@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a whole file so that a failure never leaves it half written, and
 // the lock that lets several running games share one file.
 #pragma once

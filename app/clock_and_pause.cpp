@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock and the pause command that hides the board.
 #include "app/main_window_logic.h"
 #include "app/window_geometry.h"

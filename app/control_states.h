@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last state the logic gave each control; the view hears only of changes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two size buttons and the full redraw at a new cell size.
 #include "app/main_window_logic.h"
 #include "app/settings_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint command, its forced move and the blinking of a hinted cell.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window without its toolkit: owns the game state and runs every
 // command, timer tick and mouse press. Both front ends drive this class.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves on the board: uncover with the left button, mark with any other, and
 // the chord of left and right held together.
 #include "app/main_window_logic.h"

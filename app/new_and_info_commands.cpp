@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The New and Info commands: each holds the game in pause around its dialog.
 #include "app/main_window_logic.h"
 #include "app/window_geometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Brelvox.hi": the score table as 40 lines, a name and a time per entry.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five best times of each level with the players' names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Brelvox.ini": the display size of each level, read at start-up and
 // written at every size change and at every close.
 #pragma once

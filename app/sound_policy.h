@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file a cue plays: the exact name, or else a regular file whose name
 // matches ignoring the case of ASCII letters (the smallest such name, so the
 // same folder always gives the same file).

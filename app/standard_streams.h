@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program started with standard input, output or error closed would hand
 // that number to the next file it opens, and then print into its settings or
 // score file. These are opened on /dev/null first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the game's small text files: line splitting and number conversion.
 #pragma once
 

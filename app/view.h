@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The narrow interface through which the game logic shows itself. The desktop
 // program implements it with widgets; brelvox-sim implements it by printing.
 #pragma once

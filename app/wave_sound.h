@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What of a cue file may be played. The whole file is read without waiting
 // on it and checked as wave audio before anything plays it, so a damaged or
 // foreign file named like a cue can only ever be silent, and the player is

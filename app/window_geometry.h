@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes of the main window: the toolbar and the outer window around the board.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: the plainest Qt window there is,
 // a titled, empty widget the size of the game's toolbar.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into a Qt program by the start-up benchmark (LD_PRELOAD): prints
 // to standard error the monotonic time at which the program's first window
 // had painted its first frame, as "first-frame-ns N". The program itself is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the solver and the hint command.
 //
 //   brelvox-bench [google benchmark flags]

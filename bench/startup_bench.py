@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up benchmark: the desktop program beside a bare Qt window.
 
     python3 bench/startup_bench.py --brelvox build/ui/brelvox \\

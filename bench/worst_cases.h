@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions on which the forced-move search works hardest, found with
 // `brelvox-autoplay --worst 10000 1 3 10` and `... --worst 10000 1 2 3`: the
 // positions before the careful player's hints on which the plain search took

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's logic, plain C++ without any toolkit: one list for the normal
 # builds and the fuzzers. Paths are relative to the project's top folder.
 set(BRELVOX_CORE_SOURCES

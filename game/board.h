@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: three layers of 30 x 24 cell codes in one block.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the rules show a changed cell: the one thing uncovering and the solver
 // ask of the program around them.
 #pragma once

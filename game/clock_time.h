@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Elapsed playing time, in days as the clock keeps it, and its whole seconds.
 #pragma once
 

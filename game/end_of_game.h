@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // After every move: finish a loss into its final picture, or detect a win.
 #pragma once
 

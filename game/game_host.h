@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the rules of the game ask of the program around them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one game's state, owned by the main window logic and passed by reference.
 //
 // What belongs here: everything the rules need to play the game and to carry

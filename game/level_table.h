@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four levels: board size, mines and the hint allowance.
 #pragma once
 

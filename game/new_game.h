@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting up a game: the level's parameters and the mine layout.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's random generator: a 32-bit linear congruential sequence.
 #pragma once
 

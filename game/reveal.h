@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Uncovering (with flood fill) and marking: every change a move makes to a layer.
 #pragma once
 

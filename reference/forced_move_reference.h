@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forced-move search written the plain way: every probe copies the shown
 // layer, floods the copy and scans the whole board. Kept outside the game as
 // the yardstick that the game's search must match click for click.

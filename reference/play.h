@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A careful player for measurements and comparisons: makes every move the
 // safe-move finder allows and asks for a hint only when it allows none.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless driver: reads commands, runs them on the game logic, prints.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brelvox-sim: the whole game without a window, driven by commands on
 // standard input, printing what the window would show.
 #include <csignal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view that prints, one event a line, what the window would show.
 #pragma once
 

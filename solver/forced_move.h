@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The free move of a justified hint: uncover mine-free cells, preferring one
 // after which the safe-move finder can go on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the safe-move finder counts around a number cell, for every cell of a
 // layer at once. The four counts are packed into the bytes of one word, so
 // that the words of the eight neighbours simply add up:

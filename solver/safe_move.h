@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The safe-move finder: what a single uncovered number already settles.
 #pragma once
 

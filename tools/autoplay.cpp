@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many hint-driven games per level and reports how the hint command
 // did: every game must be won without a charged hint.
 //

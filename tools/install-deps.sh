@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, testing and playing need, on Debian 12, as root.
 # Does nothing when everything is there already.
 set -e

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws every picture of Brelvox and writes them as PNG files into assets/.
 
 Only the Python standard library is used: the PNG encoder below writes the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the six sound cues of Brelvox and writes them into assets/.
 
 16-bit PCM, mono, 44100 Hz, made with the Python standard library only.

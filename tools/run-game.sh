@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game if needed and starts it. Settings, scores and sounds live in
 # $XDG_DATA_HOME/brelvox (by default ~/.local/share/brelvox), wherever this is
 # run from.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: the normal
 # build, then the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the fuzzers for a bounded time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology sees of the main window beyond its plain
 // widgets: the board as a table of cells with the moves uncover and mark,
 // and the digit displays with their values as text.

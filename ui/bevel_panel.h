@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bordered container in the classic panel look: an outer and an inner
 // bevel (none, lowered or raised), a border, a background colour and a
 // centred caption. The toolbar, the clock panel and the digit displays are

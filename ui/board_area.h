@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's place in the main window: a see-through child over the board
 // that holds the keyboard focus and stands for the board to assistive
 // technology, as a table of cells. The window itself paints the board and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The off-screen picture of the board: every cell is drawn here first, and
 // the main window shows this picture below its toolbar. It is kept at the
 // window's device pixel ratio, so numbers and cell pictures are drawn for

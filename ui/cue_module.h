@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt Multimedia and the sound libraries under it take longer to load than the
 // rest of the program together, so the cue player (cue_player.h) lives in a
 // module of its own that the program loads at its first cue.

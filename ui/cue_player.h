@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden player of the main window. It plays samples that were read and
 // checked beforehand (brelvox::WaveCache), never a file, so nothing a sound
 // library does with a file's bytes can hold up the window. One cue at a

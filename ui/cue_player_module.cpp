@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cue module: the program's one cue player behind the module's interface.
 #include "cue_module.h"
 #include "cue_player.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button with a 16 x 16 glyph next to its caption. On the toolbar it
 // never takes the keyboard focus; in a dialog Tab reaches it, Enter or Space
 // presses it, and a dotted frame shows while it has the focus. The glyph

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal high-score window: a grid of the five best times per level.
 #pragma once
 

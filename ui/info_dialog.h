@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal info dialog: name, version, a picture, a note, and a help list
 // that the Howto... button unfolds below the buttons.
 #pragma once

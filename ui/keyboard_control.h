@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the main window: the toolbar shortcuts and the board
 // cursor. Every key does what a click would: shortcuts press the toolbar
 // buttons (nothing while one is disabled), and the cursor keys make the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal level chooser of the New command. It keeps its selection from
 // one opening to the next; its only result is ChosenLevel.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: creates its main window, which builds the other three
 // when first needed, and runs until the main window closes.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the toolbar with its buttons and digit displays, and the
 // board below it. It paints and forwards events; the game itself lives in
 // brelvox::MainWindowLogic.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The length limit of a player's name, counted as the score table counts it:
 // in code points, whatever their length in UTF-16.
 #pragma once

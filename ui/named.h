@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window, widget and timer carries its established name as its
 // objectName, so that tests and assistive tools find it by that name.
 #pragma once

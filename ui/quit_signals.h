@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the main window, with its settings written, when the session ends
 // or the program is asked to stop (SIGTERM, SIGINT, SIGHUP).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures for screens of any device pixel ratio. Every picture of the
 // resources exists at 1x, 2x and 3x (name.png, name@2x.png, name@3x.png); a
 // ratio gets the nearest scale at or above it, and a fractional ratio scales

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A digit display: shows an integer as a row of pictures cut from a digit
 // strip (ten glyphs of equal width side by side, an optional eleventh for
 // the minus sign), right-aligned inside the panel's bevels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running games built from pictures of the board, for tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole program session without a window: the game logic behind the
 // driver's printing view, with its events collected as text.
 #pragma once

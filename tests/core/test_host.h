@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game host that records what the rules ask of the program, as text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands, timers and files, through whole sessions.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop program under a real Wayland compositor (weston, headless):
 # it opens its window, the level chooser appears as a dialog of the main
 # window, an easy game starts and a smaller cell size is taken, the program

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader finds in the running game: on a private X server and a
 # private session bus with the accessibility bus switched on, starts an easy
 # game by keys and reads the board, the counters and the arrow buttons

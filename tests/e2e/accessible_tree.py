@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running game through AT-SPI, as a screen reader would.
 
 usage: accessible_tree.py APP_NAME MINES

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a private X server with damaged sound cues beside it:
 # after every cue the window must still answer (Pause shrinks it, Play
 # restores it) and SIGTERM must still close it and write Brelvox.ini.

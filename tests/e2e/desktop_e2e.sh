@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real desktop program on a private X server: New, Start, a mark,
 # pause and resume, a chord and the info dialog, checking window sizes and
 # screenshot pixels along the way.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays an easy game with the keyboard alone on a private X server: New and
 # the level chooser by keys, then the board cursor over every cell, to a win
 # (every mine marked, every other cell uncovered, the name typed into the

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A 1920 x 1080 screen at device pixel ratio 2, which Qt sees as 960 x 540:
 # each level's window fits it. With the factory sizes only the difficult level
 # fits as it is; the others open at the largest cell size that fits (easy 57,

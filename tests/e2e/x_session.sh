@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests: a private X server in a scratch folder
 # (its screen $xvfb_screen if set, else 1280x1024x24),
 # and the window helpers they share. Sets `scratch`, DISPLAY and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Faults around the two files the game rewrites, and the cue files it looks up.
 
     faults_test.py SIM files    each file made unwritable in every way we know

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds brelvox-sim scripts that win a game.
 
 The board of a game depends only on the seed and the level, so a first run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brelvox-sim's command reader on arbitrary lines: every value it accepts is
 // within the protocol's ranges, an accepted command written back in its plain
 // form reads the same, and blanks around a command other than `name` change

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers with clang and libFuzzer into build-fuzz and runs each one
 # for SECONDS (default 60; 0 only replays the seed corpus). Inputs that the
 # fuzzers find stay in build-fuzz; the corpus in the repository is not changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score-file reader on arbitrary bytes. The text ends at the first NUL; a
 // table that reads, and any table with names the prompt could give, survives
 // a write and a read unchanged; the file reader agrees with the splitter.

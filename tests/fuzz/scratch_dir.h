@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private folder for the fuzzers' files, on a memory file system when there
 // is one, removed when the fuzzer exits.
 #pragma once

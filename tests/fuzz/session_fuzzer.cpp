@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole brelvox-sim sessions on arbitrary input, in a scratch folder that
 // holds the six cue files and starts without settings or scores each time.
 // The session must end with status 0 or 2, and the files it leaves must read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on arbitrary bytes: the sizes it accepts lie within the
 // size buttons' range, what it writes reads back the same, and the file reader
 // splits lines exactly as the in-memory splitter does.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An independent model of the headless driver brelvox-sim.
 
 It reads driver commands on standard input and prints the same events, dumps and

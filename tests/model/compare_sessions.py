@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs random driver sessions through both the independent model and a
 brelvox-sim binary and compares everything they produce.
 

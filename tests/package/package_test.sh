@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a scratch root and checks it as a
 # packager and a first-time player would: lintian content, metadata valid,
 # every named file there, and the launcher making the player's folder with the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Soak: brelvox-sim under a long stream of random commands of every kind.
 
     soak.py SIM [--commands N] [--seed S] [--sanitized]

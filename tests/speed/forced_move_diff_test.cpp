@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's forced-move search against the plain one, over many positions
 // reached in play: the same real clicks, drawn in the same order.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The packed neighbour counts against a plain count, at every board width and
 // with stale codes outside the game area, as an earlier larger game leaves them.
 #include <gtest/gtest.h>

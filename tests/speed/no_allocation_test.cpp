@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver works in fixed arrays: no call of the finder, the forced move or
 // the hint command allocates memory.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shortcuts the tests and fuzzers use around the game's file reader.
 #pragma once
 

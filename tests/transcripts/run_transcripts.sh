@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every NAME.in through brelvox-sim in a fresh folder holding the six wave
 # files (and NAME.files/ if present) and compares standard output with NAME.out
 # and the exit status with NAME.status (0 when absent).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixels of the board picture: cell frames and faces, the cell pictures and
 // numbers, the number font, and the all-covered board.
 #include <gtest/gtest.h>

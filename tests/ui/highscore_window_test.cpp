@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score window, and what a win shows in it.
 #include <gtest/gtest.h>
 

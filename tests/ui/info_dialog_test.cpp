@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The info dialog: its picture, its help list and the folding Howto... button.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the main window: shortcuts press the toolbar buttons, and
 // the board cursor makes the moves a mouse would, with its frame painted on
 // the window only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window in every language the program speaks, English included: no
 // text may be wider or taller than the place it is drawn in.
 #include <gtest/gtest.h>

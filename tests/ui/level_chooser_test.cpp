@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level chooser of the New command.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window around the game logic: toolbar layout, window sizes per
 // level, pause, the size buttons, mouse input reaching the board, and the
 // message box and name prompt it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's four windows in a scratch directory, as the GUI tests drive
 // them, and how the tests reach into them: every widget by its name.
 #pragma once

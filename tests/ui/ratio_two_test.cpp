@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program on a screen with two device pixels per logical one
 // (this binary opens its windows there, beside a screen of ratio 1): the
 // logical geometry stays, and what it draws uses the screen's pixels instead

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole sessions through the windows: a long random one whose memory must
 // stay flat, and one whose moves brelvox-sim replays to the same board.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the GUI tests on the offscreen platform unless a platform is given.
 #include <gtest/gtest.h>
 

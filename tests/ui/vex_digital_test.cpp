@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The digit display: where glyphs land, what is cut off, insets and bevels,
 // automatic height, formatting, and repaints only on a changed value.
 #include <gtest/gtest.h>
