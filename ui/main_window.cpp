@@ -25,6 +25,7 @@
 #include "level_chooser.h"
 #include "name_length.h"
 #include "named.h"
+#include "sharp_picture.h"
 #include "translations.h"
 #include "ui_fonts.h"
 #include "vex_digital.h"
@@ -106,7 +107,7 @@ void TMainWindow::CreateToolbar() {
   DigHint->setGeometry(408, 8, 27, 33);
   DigHint->SetBevelInner(Bevel::Lowered);
   DigHint->SetBevelOuter(Bevel::None);
-  DigHint->SetNumbers(QImage(QStringLiteral(":/assets/digits_flip.png")));
+  DigHint->SetNumbers(sharp::LoadAsset(QStringLiteral("digits_flip"), 1, QImage::Format_RGB32));
   DigHint->SetFinerNumbers(QStringLiteral("digits_flip"));
   DigHint->SetNumberWidth(20);
 
@@ -114,7 +115,8 @@ void TMainWindow::CreateToolbar() {
   Panel3->setGeometry(441, 8, 129, 33);
   Panel3->SetBevelOuter(Bevel::Lowered);
   Panel3->SetColor(Qt::black);
-  const QImage segments(QStringLiteral(":/assets/digits_segment.png"));
+  const QImage segments =
+      sharp::LoadAsset(QStringLiteral("digits_segment"), 1, QImage::Format_RGB32);
   DigH = Named(MakeClock(Panel3, 4, "DigH", segments), "DigH");
   DigM = Named(MakeClock(Panel3, 44, "DigM", segments), "DigM");
   DigS = Named(MakeClock(Panel3, 84, "DigS", segments), "DigS");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sharp_picture.h"
 
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QtMath>
@@ -19,7 +20,11 @@ qreal RatioOf(const QPaintDevice& device) {
 QImage LoadAsset(const QString& name, int scale, QImage::Format format) {
   const QString file = scale == 1 ? QStringLiteral(":/assets/%1.png").arg(name)
                                   : QStringLiteral(":/assets/%1@%2x.png").arg(name).arg(scale);
-  QImage picture(file);
+  // Read as PNG only: a reader left to guess the format first loads every
+  // image plugin on the system to ask whether it knows the file.
+  QImageReader reader(file, "png");
+  reader.setAutoDetectImageFormat(false);
+  QImage picture = reader.read();
   if (picture.isNull()) return QImage();
   picture = picture.convertToFormat(format);
   picture.setDevicePixelRatio(scale);
