@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glyph_button.h"
 
+#include <QFile>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <array>
 
 #include "sharp_picture.h"
 
@@ -21,22 +24,67 @@ QPixmap Half(const QImage& glyph, int index, QRgb transparent) {
   return QPixmap::fromImage(half);
 }
 
+constexpr int kGlyphSize = 16;
+
+// The glyph's pictures are decoded only at the scales a screen asks for: a
+// window on a 1x screen never loads the 2x and 3x files.
+class GlyphEngine : public QIconEngine {
+ public:
+  explicit GlyphEngine(QString name) : name_(std::move(name)) {}
+
+  QIconEngine* clone() const override { return new GlyphEngine(*this); }
+
+  // `size` is in device pixels.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    const int scale =
+        qBound(1, (qMax(size.width(), size.height()) + kGlyphSize - 1) / kGlyphSize, 3);
+    QPixmap half = Halves(scale)[mode == QIcon::Disabled ? 1 : 0];
+    if (half.isNull()) half = Halves(1)[mode == QIcon::Disabled ? 1 : 0];
+    half.setDevicePixelRatio(1);
+    // Never larger than the picture; smaller sizes are scaled down smoothly.
+    if (half.width() > size.width() || half.height() > size.height())
+      half = half.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return half;
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return QSize(kGlyphSize, kGlyphSize)
+        .scaled(size.boundedTo(QSize(kGlyphSize, kGlyphSize)), Qt::KeepAspectRatio);
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    QPixmap picture = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+    picture.setDevicePixelRatio(ratio);
+    painter->drawPixmap(rect.topLeft(), picture);
+  }
+
+ private:
+  // The normal and the disabled picture at one scale, loaded on first use.
+  const std::array<QPixmap, 2>& Halves(int scale) {
+    const auto index = static_cast<std::size_t>(scale - 1);
+    auto& halves = scales_[index];
+    if (!loaded_[index]) {
+      loaded_[index] = true;
+      const QImage glyph = sharp::LoadAsset(name_, scale, QImage::Format_ARGB32);
+      if (!glyph.isNull()) {
+        const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
+        halves = {Half(glyph, 0, transparent), Half(glyph, 1, transparent)};
+      }
+    }
+    return halves;
+  }
+
+  QString name_;
+  std::array<bool, 3> loaded_{};
+  std::array<std::array<QPixmap, 2>, 3> scales_;
+};
+
 }  // namespace
 
 QIcon GlyphButton::LoadGlyph(const QString& glyphName) {
-  QIcon icon;
-  // Each scale of the glyph: the icon picks the one that the screen needs.
-  for (int scale = 1; scale <= 3; ++scale) {
-    const QImage glyph = sharp::LoadAsset(glyphName, scale, QImage::Format_ARGB32);
-    if (glyph.isNull()) {
-      if (scale == 1) return QIcon();
-      continue;
-    }
-    const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
-    icon.addPixmap(Half(glyph, 0, transparent), QIcon::Normal);
-    icon.addPixmap(Half(glyph, 1, transparent), QIcon::Disabled);
-  }
-  return icon;
+  if (!QFile::exists(QStringLiteral(":/assets/%1.png").arg(glyphName))) return QIcon();
+  return QIcon(new GlyphEngine(glyphName));
 }
 
 GlyphButton::GlyphButton(const QString& glyphName, const QString& caption, QWidget* parent)

@@ -23,7 +23,8 @@ class GlyphButton : public QPushButton {
   // The focus frame, in button coordinates.
   QRect FocusFrame() const;
 
-  // The two-state icon made from a glyph picture in the resources.
+  // The two-state icon made from a glyph picture in the resources; each
+  // scale is decoded when a screen first asks for it.
   static QIcon LoadGlyph(const QString& glyphName);
 
  protected:
