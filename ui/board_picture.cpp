@@ -60,7 +60,6 @@ BoardPicture::BoardPicture() : font_(QStringLiteral("Times New Roman")) {
   }
   font_.setStyle(QFont::StyleNormal);
   font_.setWeight(QFont::Normal);
-  font_.setPointSize(39);
   mark_ = &pictures_[0];
   mine_ = &pictures_[1];
   wrongMark_ = &pictures_[2];
@@ -106,6 +105,16 @@ const QImage& BoardPicture::Finer(const QImage* picture) {
 
 void BoardPicture::FitNumberFont(int cellSize) {
   cellSize_ = cellSize;
+  fontFitted_ = false;
+  const int set = cellSize < kLargePicturesFrom ? 0 : 3;
+  mark_ = &pictures_[set + 0];
+  mine_ = &pictures_[set + 1];
+  wrongMark_ = &pictures_[set + 2];
+}
+
+const QFont& BoardPicture::NumberFont() const {
+  if (fontFitted_) return font_;
+  fontFitted_ = true;
   // Measured on a picture of the board's resolution even while none exists.
   const QImage probe(1, 1, QImage::Format_RGB32);
   const QPaintDevice* device = image_.isNull() ? &probe : &image_;
@@ -113,13 +122,9 @@ void BoardPicture::FitNumberFont(int cellSize) {
   do {
     --size;
     font_.setPointSize(size);
-  } while (QFontMetrics(font_, device).size(0, QStringLiteral("1")).height() >= cellSize - 2 &&
+  } while (QFontMetrics(font_, device).size(0, QStringLiteral("1")).height() >= cellSize_ - 2 &&
            size > 1);
-
-  const int set = cellSize < kLargePicturesFrom ? 0 : 3;
-  mark_ = &pictures_[set + 0];
-  mine_ = &pictures_[set + 1];
-  wrongMark_ = &pictures_[set + 2];
+  return font_;
 }
 
 QRect BoardPicture::DrawCell(std::uint8_t code, int col, int row) {
@@ -165,8 +170,9 @@ void BoardPicture::Paint(std::uint8_t code, int col, int row) {
     }
   } else if (brelvox::IsNumber(code) && code != 0) {
     const QString text = QString::number(code);
-    painter.setFont(font_);
-    const QFontMetrics metrics(font_, &image_);
+    const QFont& font = NumberFont();
+    painter.setFont(font);
+    const QFontMetrics metrics(font, &image_);
     const QSize size = metrics.size(0, text);
     const int left = x + s / 2 - size.width() / 2;
     const int top = y + s / 2 - size.height() / 2;

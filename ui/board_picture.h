@@ -25,7 +25,8 @@ class BoardPicture {
   // every cell drawn again at the new resolution.
   void SetDevicePixelRatio(qreal ratio);
   qreal DevicePixelRatio() const { return ratio_; }
-  // Chooses the number font size and the small or large cell pictures.
+  // Chooses the small or large cell pictures and the number font's size,
+  // which is worked out when a number is first drawn.
   void FitNumberFont(int cellSize);
   // Draws one cell for a cell code; returns its rectangle in the picture.
   QRect DrawCell(std::uint8_t code, int col, int row);
@@ -35,7 +36,7 @@ class BoardPicture {
   // The picture in device pixels, its device pixel ratio set.
   const QImage& Image() const { return image_; }
   int CellSize() const { return cellSize_; }
-  const QFont& NumberFont() const { return font_; }
+  const QFont& NumberFont() const;
   // The cell pictures in use, at 1x: their sizes are the logical ones.
   const QImage& MarkPicture() const { return *mark_; }
   const QImage& MinePicture() const { return *mine_; }
@@ -51,7 +52,10 @@ class BoardPicture {
   const QImage& Finer(const QImage* picture);
 
   QImage image_;
-  QFont font_;
+  // Sized for cellSize_ once fontFitted_; the first look-up of a font costs
+  // more than a window's first frame, so it waits for the first number.
+  mutable QFont font_;
+  mutable bool fontFitted_ = false;
   int cellSize_ = 0;
   qreal ratio_ = 1;
   // BMP0_0, BMP1_0, BMP2_0 (small), BMP0_1, BMP1_1, BMP2_1 (large).
