@@ -5,7 +5,7 @@
 set -e
 packages="cmake ninja-build g++ clang libclang-rt-14-dev python3
   qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation xvfb xauth xdotool x11-apps imagemagick sox
+  fonts-liberation xvfb xauth xdotool x11-apps x11-utils imagemagick sox
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   desktop-file-utils appstream dpkg-dev file"
 packages="$packages lintian"  # the package test checks the .deb with it

@@ -2,19 +2,22 @@
 // The desktop program: creates its main window, which builds the other three
 // when first needed, and runs until the main window closes.
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
+#include <functional>
 #include <optional>
 
 #include "app/standard_streams.h"
 #include "command_line.h"
 #include "main_window.h"
 #include "quit_signals.h"
+#include "sharp_picture.h"
 #include "translations.h"
 
 #ifdef BRELVOX_TEST_SEED
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QTimer>
 
 namespace {
 
@@ -46,6 +49,51 @@ void TypeKeys(QWidget* mainWindow, const QStringList& keys) {
 }  // namespace
 #endif
 
+namespace {
+
+// Runs `work` once `window` has painted its first frame and that frame has
+// gone to the screen. The window's own area is all children, so the first
+// paint event any of its widgets gets is the sign.
+class AfterFirstFrame : public QObject {
+ public:
+  AfterFirstFrame(QWidget* window, std::function<void()> work)
+      : QObject(window), window_(window), work_(std::move(work)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == window_) {
+      QCoreApplication::instance()->removeEventFilter(this);
+      // The frame is flushed after the paint events; a zero timer runs then.
+      QTimer::singleShot(0, this, [this] {
+        work_();
+        deleteLater();
+      });
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  std::function<void()> work_;
+};
+
+// The window icon at every size the icon theme has; decoding them takes
+// longer than the window's first frame, so it is given after that frame.
+void SetWindowIcon() {
+  QIcon icon;
+  for (const char* name : {"icon", "icon_16", "icon_48", "icon_64", "icon_128", "icon_256"}) {
+    const QImage picture =
+        sharp::LoadAsset(QLatin1String(name), 1, QImage::Format_ARGB32_Premultiplied);
+    if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
+  }
+  QApplication::setWindowIcon(icon);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   brelvox::OpenClosedStandardStreams();
   if (const auto code = HandleCommandLine(argc, argv)) return *code;
@@ -57,10 +105,6 @@ int main(int argc, char** argv) {
   starting.reset();
   QApplication::setApplicationName(QStringLiteral("Brelvox"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.brelvox.Brelvox"));
-  QIcon icon(QStringLiteral(":/assets/icon.png"));
-  for (int size : {16, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/assets/icon_%1.png").arg(size));
-  QApplication::setWindowIcon(icon);
   InstallTranslators(app, MessagesLocale());  // before any window is built
 
   TMainWindow mainWindow;
@@ -76,6 +120,7 @@ int main(int argc, char** argv) {
 #endif
 
   QuitSignals quitSignals(&mainWindow);
+  new AfterFirstFrame(&mainWindow, SetWindowIcon);
   mainWindow.show();
   return app.exec();
 }

@@ -46,6 +46,9 @@ click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 start_program "$program"
 sleep 0.3
 expect_size "$main" 603x49 "at start"
+# The window icon comes just after the first frame, at every size it has.
+icons=$(xprop -id "$main" _NET_WM_ICON | grep -c 'Icon (')
+[ "$icons" -ge 5 ] || fail "the main window carries $icons icon sizes, expected 5"
 # With no window manager the main window sits at the top-left corner.
 read -r mx my < <(position_of "$main")
 shot start
