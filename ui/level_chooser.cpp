@@ -78,6 +78,9 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
 
 int TLevelChoose::Run() {
   exec();
+  // The dialog keeps its choices but not its native window and backing
+  // store, which the next Run makes again.
+  destroy();
   return ChosenLevel;
 }
 
