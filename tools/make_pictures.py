@@ -142,17 +142,20 @@ class Canvas:
             out.px[y] = [self.px[y // n][x // n] for x in range(out.w)]
         return out
 
+    def neighbour(self, x, y, dx, dy):
+        """The pixel dx, dy away from (x, y); off the canvas, (x, y) itself."""
+        if 0 <= x + dx < self.w and 0 <= y + dy < self.h:
+            return self.get(x + dx, y + dy)
+        return self.get(x, y)
+
     def scale2x(self):
         """Doubles the size and rounds off diagonal steps (EPX rule)."""
         out = Canvas(self.w * 2, self.h * 2)
-        g = self.get
+        n = self.neighbour
         for y in range(self.h):
             for x in range(self.w):
-                p = g(x, y)
-                a = g(x, y - 1) if y > 0 else p
-                b = g(x + 1, y) if x < self.w - 1 else p
-                c = g(x - 1, y) if x > 0 else p
-                d = g(x, y + 1) if y < self.h - 1 else p
+                p = self.get(x, y)
+                a, b, c, d = n(x, y, 0, -1), n(x, y, 1, 0), n(x, y, -1, 0), n(x, y, 0, 1)
                 e0 = a if (c == a and c != d and a != b) else p
                 e1 = b if (a == b and a != c and b != d) else p
                 e2 = c if (d == c and d != b and c != a) else p
@@ -166,20 +169,11 @@ class Canvas:
     def scale3x(self):
         """Triples the size and rounds off diagonal steps, like scale2x."""
         out = Canvas(self.w * 3, self.h * 3)
-        g = self.get
         for y in range(self.h):
             for x in range(self.w):
-                e = g(x, y)
-                up, down = y > 0, y < self.h - 1
-                left, right = x > 0, x < self.w - 1
-                a = g(x - 1, y - 1) if up and left else e
-                b = g(x, y - 1) if up else e
-                c = g(x + 1, y - 1) if up and right else e
-                d = g(x - 1, y) if left else e
-                f = g(x + 1, y) if right else e
-                gg = g(x - 1, y + 1) if down and left else e
-                h = g(x, y + 1) if down else e
-                i = g(x + 1, y + 1) if down and right else e
+                e = self.get(x, y)
+                a, b, c, d, _, f, gg, h, i = (self.neighbour(x, y, dx, dy)
+                                              for dy in (-1, 0, 1) for dx in (-1, 0, 1))
                 db = d == b and b != f and d != h
                 bf = b == f and b != d and f != h
                 dh = d == h and d != b and h != f
