@@ -4,7 +4,7 @@
 # Does nothing when everything is there already.
 set -e
 packages="cmake ninja-build g++ clang libclang-rt-14-dev python3
-  qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libfontconfig-dev qt6-multimedia-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth xdotool x11-apps x11-utils imagemagick sox
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   desktop-file-utils appstream dpkg-dev file"

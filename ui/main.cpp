@@ -10,6 +10,7 @@
 
 #include "app/standard_streams.h"
 #include "command_line.h"
+#include "font_warm_up.h"
 #include "main_window.h"
 #include "quit_signals.h"
 #include "sharp_picture.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
   if (const auto code = CheckForDisplay(argc, argv)) return *code;
   // A widgets-only program: the X11 plugin need not load and probe GL.
   if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
+  FontConfigWarmUp fontConfig;
   std::optional<WindowSystemStart> starting(std::in_place);
   QApplication app(argc, argv);
   starting.reset();
@@ -121,6 +123,7 @@ int main(int argc, char** argv) {
 
   QuitSignals quitSignals(&mainWindow);
   new AfterFirstFrame(&mainWindow, SetWindowIcon);
+  fontConfig.Finish();
   mainWindow.show();
   return app.exec();
 }
