@@ -81,11 +81,14 @@ class AfterFirstFrame : public QObject {
   std::function<void()> work_;
 };
 
-// The window icon at every size the icon theme has; decoding them takes
-// longer than the window's first frame, so it is given after that frame.
+// The window icon at the icon theme's sizes up to 128 pixels; decoding them
+// takes longer than the window's first frame, so it is given after that frame.
+// The application keeps these pictures for every window it opens; the 256-pixel
+// one alone would hold 256 KiB, and desktops take their large icons from the
+// icon theme.
 void SetWindowIcon() {
   QIcon icon;
-  for (const char* name : {"icon", "icon_16", "icon_48", "icon_64", "icon_128", "icon_256"}) {
+  for (const char* name : {"icon_16", "icon", "icon_48", "icon_64", "icon_128"}) {
     const QImage picture =
         sharp::LoadAsset(QLatin1String(name), 1, QImage::Format_ARGB32_Premultiplied);
     if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
