@@ -5,12 +5,15 @@
     python3 bench/startup_bench.py --brelvox build/ui/brelvox \\
         --bare build/bench/brelvox-bare-window --probe build/bench/libbrelvox-first-frame.so
 
-Starts both programs alternately under a private Xvfb, each in a fresh empty
-working directory, and prints for each the median time from the start of the
+Starts the game, the bare window and the bare window with a line of text
+(--text) in turn under a private Xvfb, each round beginning with the next of
+them so that each follows each of the others equally often, each in a fresh
+empty working directory and after a pause that lets the display server finish
+with the last one. Prints for each the median time from the start of the
 process to its first painted frame and the median resident memory once that
 frame is up. The game is then also measured with a hard game started from the
 keyboard (Ctrl+N, three times Down, Enter). The time of the first frame comes
-from a probe preloaded into both programs alike; neither program knows of it.
+from a probe preloaded into every program alike; none of them knows of it.
 """
 
 import argparse
@@ -25,6 +28,8 @@ import tempfile
 import time
 
 SETTLE = 0.3  # seconds after the first frame before memory is read
+QUIET = 0.3  # seconds between one program's end and the next start, for the
+             # display server and the system to finish with the last one
 
 
 def resident_kib(pid):
@@ -96,11 +101,11 @@ def start_hard_game(env, pid):
     raise RuntimeError("the hard game did not start (pid %d)" % pid)
 
 
-def one_start(program, env, tools_env, scratch, hard):
+def one_start(command, env, tools_env, scratch, hard):
     """(first frame in ms, resident KiB at start, resident KiB at the hard level or None)."""
     work = tempfile.mkdtemp(dir=scratch)
     t0 = time.monotonic_ns()
-    proc = subprocess.Popen([program], cwd=work, env=env, stdin=subprocess.DEVNULL,
+    proc = subprocess.Popen(command, cwd=work, env=env, stdin=subprocess.DEVNULL,
                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     try:
         frame_ns = None
@@ -118,7 +123,7 @@ def one_start(program, env, tools_env, scratch, hard):
                 if line.startswith(b"first-frame-ns "):
                     frame_ns = int(line.split()[1])
         if frame_ns is None:
-            raise RuntimeError("%s showed no first frame" % program)
+            raise RuntimeError("%s showed no first frame" % " ".join(command))
         time.sleep(SETTLE)
         at_start = resident_kib(proc.pid)
         at_hard = None
@@ -136,6 +141,7 @@ def one_start(program, env, tools_env, scratch, hard):
             proc.wait()
         proc.stderr.close()
         shutil.rmtree(work, ignore_errors=True)
+        time.sleep(QUIET)
 
 
 def main():
@@ -169,10 +175,15 @@ def main():
         tools_env = dict(env)  # xdotool runs without the probe
         del tools_env["LD_PRELOAD"]
 
-        bare, game = [], []
-        for _ in range(args.starts):
-            bare.append(one_start(bare_window, env, tools_env, scratch, False))
-            game.append(one_start(brelvox, env, tools_env, scratch, True))
+        bare, text, game = [], [], []
+        programs = [(bare, [bare_window], False), (game, [brelvox], True),
+                    (text, [bare_window, "--text"], False)]
+        for start in range(args.starts):
+            # Each round begins with the next program, so that each follows
+            # each of the others equally often.
+            for i in range(len(programs)):
+                rows, command, hard = programs[(start + i) % len(programs)]
+                rows.append(one_start(command, env, tools_env, scratch, hard))
     finally:
         if xvfb is not None:
             xvfb.terminate()
@@ -182,16 +193,19 @@ def main():
     def median(rows, i):
         return statistics.median(r[i] for r in rows)
 
-    bare_ms, game_ms = median(bare, 0), median(game, 0)
-    bare_mib, game_mib = median(bare, 1) / 1024, median(game, 1) / 1024
+    bare_ms, text_ms, game_ms = median(bare, 0), median(text, 0), median(game, 0)
+    bare_mib, text_mib, game_mib = (median(rows, 1) / 1024 for rows in (bare, text, game))
     hard_mib = median(game, 2) / 1024
-    print("start-up, %d starts of each, alternately, Xvfb 1920x1080 (medians)" % args.starts)
+    print("start-up, %d starts of each, in turn, Xvfb 1920x1080 (medians)" % args.starts)
     print("%-26s %16s %16s" % ("", "first frame ms", "resident MiB"))
     print("%-26s %16.1f %16.1f" % ("bare Qt window", bare_ms, bare_mib))
+    print("%-26s %16.1f %16.1f" % ("bare window with text", text_ms, text_mib))
     print("%-26s %16.1f %16.1f" % ("Brelvox", game_ms, game_mib))
     print("%-26s %16s %16.1f" % ("Brelvox, hard game", "", hard_mib))
     print("ratio Brelvox / bare: first frame %.2f, resident %.2f (hard game %.2f, %+.1f MiB)"
           % (game_ms / bare_ms, game_mib / bare_mib, hard_mib / bare_mib, hard_mib - bare_mib))
+    print("ratio Brelvox / bare with text: first frame %.2f, resident %.2f (hard game %.2f, %+.1f MiB)"
+          % (game_ms / text_ms, game_mib / text_mib, hard_mib / text_mib, hard_mib - text_mib))
     return 0
 
 
