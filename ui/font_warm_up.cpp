@@ -5,12 +5,6 @@
 
 // fontconfig keeps the configuration it loads as its current one, which is
 // the one Qt's font database asks for later.
-FontConfigWarmUp::FontConfigWarmUp() : reader_([] { FcInit(); }) {}
-
-FontConfigWarmUp::~FontConfigWarmUp() {
-  Finish();
-}
-
-void FontConfigWarmUp::Finish() {
-  if (reader_.joinable()) reader_.join();
+std::jthread ReadFontConfigInBackground() {
+  return std::jthread([] { FcInit(); });
 }

@@ -7,17 +7,6 @@
 
 #include <thread>
 
-class FontConfigWarmUp {
- public:
-  FontConfigWarmUp();
-  ~FontConfigWarmUp();
-  FontConfigWarmUp(const FontConfigWarmUp&) = delete;
-  FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
-
-  // Waits until the configuration is read; Qt's own font code starts only
-  // after this, so the two never work on fontconfig at the same time.
-  void Finish();
-
- private:
-  std::thread reader_;
-};
+// Join the thread before Qt's own font code runs (before the first window is
+// shown), so that the two never work on fontconfig at the same time.
+std::jthread ReadFontConfigInBackground();

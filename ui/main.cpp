@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
   if (const auto code = CheckForDisplay(argc, argv)) return *code;
   // A widgets-only program: the X11 plugin need not load and probe GL.
   if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
-  FontConfigWarmUp fontConfig;
+  std::jthread fontConfig = ReadFontConfigInBackground();
   std::optional<WindowSystemStart> starting(std::in_place);
   QApplication app(argc, argv);
   starting.reset();
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
 
   QuitSignals quitSignals(&mainWindow);
   new AfterFirstFrame(&mainWindow, SetWindowIcon);
-  fontConfig.Finish();
+  fontConfig.join();
   mainWindow.show();
   return app.exec();
 }
