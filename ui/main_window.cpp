@@ -80,7 +80,19 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
   logic_.FormCreate();
 }
 
-TMainWindow::~TMainWindow() = default;
+TMainWindow::~TMainWindow() {
+  // Closing the sound backend may run the event loop while it waits for its
+  // stream. The player goes first, while everything it could reach is still
+  // there, and the logic gets no more ticks once the window is going.
+  TimeTimer->stop();
+  Animator->stop();
+  player_.reset();
+}
+
+void TMainWindow::UseCueOutput(std::unique_ptr<CueOutput> output) {
+  playerLoaded_ = true;
+  player_ = std::move(output);
+}
 
 void TMainWindow::CreateToolbar() {
   Panel1 = Named(new BevelPanel(this), "Panel1");

@@ -42,6 +42,8 @@ class TMainWindow : public QWidget, public brelvox::View {
   void CreateDialogsWhenNeeded();
 
   brelvox::MainWindowLogic& Logic() { return logic_; }
+  // Plays the cues through `output` instead of loading the cue module.
+  void UseCueOutput(std::unique_ptr<CueOutput> output);
   const BoardPicture& Image() const { return image_; }
   const KeyboardControl& Keyboard() const { return *keyboard_; }
 
