@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Le tue grandezze delle caselle e i tuoi tempi migliori sono salvati in Brelvox.ini e Brelvox.hi. I commenti sono benvenuti nel sistema di segnalazione del progetto Brelvox. Buon divertimento! Gli autori di Brelvox,&#xa0;2026</translation>
+        <translation>Le grandezze delle caselle e i tuoi tempi migliori sono salvati in Brelvox.ini e Brelvox.hi. I commenti sono benvenuti nel sistema di segnalazione del progetto Brelvox. Buon divertimento! Gli autori di Brelvox,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
