@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Silent</source>
-        <translation>Stumm</translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -81,7 +81,7 @@
     <message>
         <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
         <translation>Zu viele unnötige Tipps!
-Du kannst weiterspielen, kommst aber nicht in die Bestenliste.</translation>
+Du kannst weiterspielen, aber deine Zeit kommt nicht in die Bestzeiten.</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -97,7 +97,7 @@ Du kannst weiterspielen, kommst aber nicht in die Bestenliste.</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation>Schwer</translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -197,7 +197,7 @@ Ctrl+Space marks it, D uncovers the
 fields around it. In a window like this
 one, Tab moves between the buttons,
 Enter or Space presses, Escape is Back.</source>
-        <translation>Tasten: Strg+N Neu, P oder Pause hält an, H Tipp, S Stumm oder Ton an, F1 Info, Strg+Plus und Strg+Minus größere und kleinere Felder, Strg+Q beendet das Spiel. Die Pfeiltasten bewegen einen Rahmen über das Spielfeld; Pos1 und Ende springen in die erste und letzte Spalte, Bild auf und Bild ab in die erste und letzte Zeile. Leertaste oder Eingabe deckt das umrahmte Feld auf, F oder Strg+Leertaste markiert es, D deckt die Felder rundherum auf. In einem Fenster wie diesem wechselt Tab zwischen den Knöpfen, Eingabe oder Leertaste drückt den Knopf, Esc ist Zurück.</translation>
+        <translation>Tasten: Strg+N Neu, P oder Pause hält an, H Tipp, S Ton aus oder Ton an, F1 Info, Strg+Plus und Strg+Minus größere und kleinere Felder, Strg+Q beendet das Spiel. Die Pfeiltasten bewegen einen Rahmen über das Spielfeld; Pos1 und Ende springen in die erste und letzte Spalte, Bild auf und Bild ab in die erste und letzte Zeile. Leertaste oder Eingabetaste deckt das umrahmte Feld auf, F oder Strg+Leertaste markiert es, D deckt die Felder rundherum auf. In einem Fenster wie diesem wechselt Tab zwischen den Knöpfen, Eingabetaste oder Leertaste drückt den Knopf, Esc ist Zurück.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Deine Feldgrößen und Bestzeiten stehen in Brelvox.ini und Brelvox.hi. Anmerkungen sind im Issue-Tracker des Brelvox-Projekts willkommen. Viel Spaß! Die Brelvox-Entwickler, 2026</translation>
+        <translation>Deine Feldgrößen und Bestzeiten stehen in Brelvox.ini und Brelvox.hi. Anmerkungen sind im Issue-Tracker des Brelvox-Projekts willkommen. Viel Spaß! Die Brelvox-Entwickler,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
@@ -244,11 +244,11 @@ Have fun! The Brelvox developers, 2026</source>
     <name>TLevelChoose</name>
     <message>
         <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
-        <translation>leicht:
+        <translation>Leicht:
 8 × 8 Felder
 12 Minen versteckt
 4 Tipps erlaubt
-das schafft jeder ...</translation>
+Das schafft jeder ...</translation>
     </message>
     <message>
         <source>standard:<byte value="xd"/>24 * 16 size<byte value="xd"/>55 mines hidden<byte value="xd"/>3 hints allowed<byte value="xd"/>the standard challenge</source>
@@ -256,11 +256,11 @@ das schafft jeder ...</translation>
 24 × 16 Felder
 55 Minen versteckt
 3 Tipps erlaubt
-die klassische Aufgabe</translation>
+Die klassische Aufgabe</translation>
     </message>
     <message>
         <source>diffcult:<byte value="xd"/>30 * 16 size<byte value="xd"/>88 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>be careful with those hints!</source>
-        <translation>schwierig:
+        <translation>Schwierig:
 30 × 16 Felder
 88 Minen versteckt
 1 Tipp erlaubt
@@ -268,15 +268,15 @@ Geh sparsam mit Tipps um!</translation>
     </message>
     <message>
         <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
-        <translation>schwer:
+        <translation>Experte:
 30 × 24 Felder
 170 Minen versteckt
 1 Tipp erlaubt
-das ist wirklich schwer</translation>
+Das ist wirklich schwer</translation>
     </message>
     <message>
         <source>easy</source>
-        <translation>leicht</translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>standard</source>
@@ -284,11 +284,11 @@ das ist wirklich schwer</translation>
     </message>
     <message>
         <source>difficult</source>
-        <translation>schwierig</translation>
+        <translation>Schwierig</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation>schwer</translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>choose a level</source>
@@ -367,7 +367,7 @@ das ist wirklich schwer</translation>
     </message>
     <message>
         <source>Shows the help and the best times (F1)</source>
-        <translation>Zeigt die Hilfe und die Bestzeiten (F1)</translation>
+        <translation>Zeigt die Anleitung und die Bestzeiten (F1)</translation>
     </message>
     <message>
         <source>Hides the board and stops the clock (P)</source>

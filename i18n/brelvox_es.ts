@@ -112,7 +112,7 @@ Puedes seguir jugando, pero no entrarás en la tabla de récords.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Volver</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>%1 by %2</source>
@@ -197,7 +197,7 @@ Ctrl+Space marks it, D uncovers the
 fields around it. In a window like this
 one, Tab moves between the buttons,
 Enter or Space presses, Escape is Back.</source>
-        <translation>Teclas: Ctrl+N Nuevo, P o Pausa para pausar, H Pista, S Silencio o Sonido, F1 Info, Ctrl+Más y Ctrl+Menos para casillas más grandes o más pequeñas, Ctrl+Q cierra el juego. Las flechas mueven un marco por el tablero; Inicio y Fin van a la primera y la última columna, RePág y AvPág a la primera y la última fila. Espacio o Intro descubre la casilla enmarcada, F o Ctrl+Espacio la marca, D descubre las casillas de alrededor. En una ventana como esta, Tab pasa de un botón a otro, Intro o Espacio lo pulsa y Esc es Volver.</translation>
+        <translation>Teclas: Ctrl+N Nuevo, P o Pausa para pausar, H Pista, S Silencio o Sonido, F1 Info, Ctrl+Más y Ctrl+Menos para casillas más grandes o más pequeñas, Ctrl+Q cierra el juego. Las flechas mueven un marco por el tablero; Inicio y Fin van a la primera y la última columna, RePág y AvPág a la primera y la última fila. Espacio o Intro descubre la casilla enmarcada, F o Ctrl+Espacio la marca, D descubre las casillas de alrededor. En una ventana como esta, Tab pasa de un botón a otro, Intro o Espacio lo pulsa y Esc es Atrás.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Tus tamaños de casilla y tus mejores tiempos se guardan en Brelvox.ini y Brelvox.hi. Los comentarios son bienvenidos en el gestor de incidencias del proyecto Brelvox. ¡Que te diviertas! Los desarrolladores de Brelvox, 2026</translation>
+        <translation>Tus tamaños de casilla y tus mejores tiempos se guardan en Brelvox.ini y Brelvox.hi. Los comentarios son bienvenidos en el gestor de incidencias del proyecto Brelvox. ¡Que te diviertas! El equipo de Brelvox,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
@@ -225,7 +225,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
     <message>
         <source>Back</source>
-        <translation>Volver</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Howto...</source>
@@ -367,7 +367,7 @@ esto es difícil de verdad</translation>
     </message>
     <message>
         <source>Shows the help and the best times (F1)</source>
-        <translation>Muestra la ayuda y los mejores tiempos (F1)</translation>
+        <translation>Muestra las reglas y los mejores tiempos (F1)</translation>
     </message>
     <message>
         <source>Hides the board and stops the clock (P)</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Reprise</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Silent</source>
@@ -137,7 +137,7 @@ what makes this game different.)</source>
 Select your preferred display size,
 according to your screen resulution,
 using the little red arrow buttons.</source>
-        <translation>Choisissez d&apos;abord un niveau avec «&#xa0;Jouer&#xa0;». Réglez ensuite la taille d&apos;affichage selon votre écran avec les petites flèches rouges.</translation>
+        <translation>Choisissez d&apos;abord un niveau avec «&#xa0;Lancer&#xa0;». Réglez ensuite la taille d&apos;affichage selon votre écran avec les petites flèches rouges.</translation>
     </message>
     <message>
         <source>To uncover a field, use the left mouse
@@ -175,7 +175,7 @@ the program does a click for you which
 gives you the opportunity to go on
 playing. In this case, the hint counter is
 not decremented.</source>
-        <translation>Quelle que soit la situation, si vous êtes bloqué parce que vous ne pouvez que deviner quelle case cliquer, appuyez sur «&#xa0;Indice&#xa0;». Le programme vérifie si vous avez manqué une case où un clic «&#xa0;sûr&#xa0;» était possible et fait ce clic à votre place. Le compteur à côté du bouton «&#xa0;Indice&#xa0;» diminue alors. Si vous aviez raison et qu&apos;aucun clic «&#xa0;sûr&#xa0;» n&apos;était possible, le programme clique pour vous une case qui vous permet de continuer. Dans ce cas, le compteur d&apos;indices ne diminue pas.</translation>
+        <translation>Quelle que soit la situation, si vous ne pouvez plus avancer qu&apos;en devinant quelle case cliquer, appuyez sur «&#xa0;Indice&#xa0;». Le programme vérifie si vous avez manqué une case où un clic «&#xa0;sûr&#xa0;» était possible et fait ce clic à votre place. Le compteur à côté du bouton «&#xa0;Indice&#xa0;» diminue alors. Si vous aviez raison et qu&apos;aucun clic «&#xa0;sûr&#xa0;» n&apos;était possible, le programme clique pour vous sur une case qui vous permet de continuer. Dans ce cas, le compteur d&apos;indices ne diminue pas.</translation>
     </message>
     <message>
         <source>With this feature, guessing is not
@@ -197,7 +197,7 @@ Ctrl+Space marks it, D uncovers the
 fields around it. In a window like this
 one, Tab moves between the buttons,
 Enter or Space presses, Escape is Back.</source>
-        <translation>Touches&#xa0;: Ctrl+N Jouer, P ou Pause pour la pause, H Indice, S Muet ou Son, F1 Infos, Ctrl+Plus et Ctrl+Moins pour des cases plus grandes ou plus petites, Ctrl+Q ferme le jeu. Les flèches déplacent un cadre sur le plateau&#xa0;; Début et Fin vont à la première et à la dernière colonne, Page précédente et Page suivante à la première et à la dernière ligne. Espace ou Entrée découvre la case encadrée, F ou Ctrl+Espace la marque, D découvre les cases autour. Dans une fenêtre comme celle-ci, Tab passe d&apos;un bouton à l&apos;autre, Entrée ou Espace appuie, Échap revient en arrière.</translation>
+        <translation>Touches&#xa0;: Ctrl+N Lancer, P ou Pause pour la pause, H Indice, S Muet ou Son, F1 Infos, Ctrl+Plus et Ctrl+Moins pour des cases plus grandes ou plus petites, Ctrl+Q ferme le jeu. Les flèches déplacent un cadre sur le plateau&#xa0;; Début et Fin vont à la première et à la dernière colonne, Page précédente et Page suivante à la première et à la dernière ligne. Espace ou Entrée découvre la case encadrée, F ou Ctrl+Espace la marque, D découvre les cases autour. Dans une fenêtre comme celle-ci, Tab passe d&apos;un bouton à l&apos;autre, Entrée ou Espace active le bouton, Échap équivaut à Retour.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Vos tailles d&apos;affichage et vos meilleurs temps sont conservés dans Brelvox.ini et Brelvox.hi. Vos remarques sont les bienvenues sur le suivi des tickets du projet Brelvox. Bon jeu&#xa0;! Les développeurs de Brelvox, 2026</translation>
+        <translation>Vos tailles d&apos;affichage et vos meilleurs temps sont conservés dans Brelvox.ini et Brelvox.hi. Vos remarques sont les bienvenues sur le suivi des tickets du projet Brelvox. Bon jeu&#xa0;! L&apos;équipe de Brelvox,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
@@ -304,7 +304,7 @@ vraiment très dur</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation>Lancer</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -315,7 +315,7 @@ vraiment très dur</translation>
     <name>TMainWindow</name>
     <message>
         <source>New</source>
-        <translation>Jouer</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Info</source>
@@ -367,7 +367,7 @@ vraiment très dur</translation>
     </message>
     <message>
         <source>Shows the help and the best times (F1)</source>
-        <translation>Affiche l&apos;aide et les meilleurs temps (F1)</translation>
+        <translation>Affiche les règles et les meilleurs temps (F1)</translation>
     </message>
     <message>
         <source>Hides the board and stops the clock (P)</source>

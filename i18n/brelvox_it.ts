@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Too many hints...</source>
-        <translation>Troppi aiuti...</translation>
+        <translation>Troppi indizi...</translation>
     </message>
     <message>
         <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
-        <translation>Troppi aiuti ingiustificati!
+        <translation>Troppi indizi ingiustificati!
 Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
     </message>
     <message>
@@ -175,7 +175,7 @@ the program does a click for you which
 gives you the opportunity to go on
 playing. In this case, the hint counter is
 not decremented.</source>
-        <translation>In qualsiasi situazione, se non puoi andare avanti perché potresti solo tirare a indovinare quale casella cliccare, premi il pulsante «Aiuto». Il programma controlla se ti è sfuggita una casella su cui potevi fare un clic «sicuro» e fa quel clic al posto tuo. Il contatore accanto al pulsante «Aiuto» scende. Se avevi ragione e un clic «sicuro» davvero non c&apos;era, il programma fa per te un clic che ti permette di continuare a giocare. In questo caso il contatore degli aiuti non scende.</translation>
+        <translation>In qualsiasi situazione, se non puoi andare avanti perché potresti solo tirare a indovinare quale casella cliccare, premi il pulsante «Indizio». Il programma controlla se ti è sfuggita una casella su cui potevi fare un clic «sicuro» e fa quel clic al posto tuo. Il contatore accanto al pulsante «Indizio» scende. Se avevi ragione e un clic «sicuro» davvero non c&apos;era, il programma fa per te un clic che ti permette di continuare a giocare. In questo caso il contatore degli indizi non scende.</translation>
     </message>
     <message>
         <source>With this feature, guessing is not
@@ -197,7 +197,7 @@ Ctrl+Space marks it, D uncovers the
 fields around it. In a window like this
 one, Tab moves between the buttons,
 Enter or Space presses, Escape is Back.</source>
-        <translation>Tasti: Ctrl+N Nuova, P o Pausa per la pausa, H Aiuto, S Muto o Suono, F1 Info, Ctrl+Più e Ctrl+Meno per caselle più grandi o più piccole, Ctrl+Q chiude il gioco. I tasti freccia spostano una cornice sul campo; Home e Fine vanno alla prima e all&apos;ultima colonna, Pag su e Pag giù alla prima e all&apos;ultima riga. Spazio o Invio scopre la casella incorniciata, F o Ctrl+Spazio la segna, D scopre le caselle intorno. In una finestra come questa Tab passa da un pulsante all&apos;altro, Invio o Spazio lo preme ed Esc è Indietro.</translation>
+        <translation>Tasti: Ctrl+N Nuova, P o Pausa per la pausa, H Indizio, S Muto o Suono, F1 Info, Ctrl+Più e Ctrl+Meno per caselle più grandi o più piccole, Ctrl+Q chiude il gioco. I tasti freccia spostano una cornice sul campo; Home e Fine vanno alla prima e all&apos;ultima colonna, Pag su e Pag giù alla prima e all&apos;ultima riga. Spazio o Invio scopre la casella incorniciata, F o Ctrl+Spazio la segna, D scopre le caselle intorno. In una finestra come questa Tab passa da un pulsante all&apos;altro, Invio o Spazio lo preme ed Esc è Indietro.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Le tue grandezze delle caselle e i tuoi tempi migliori sono salvati in Brelvox.ini e Brelvox.hi. I commenti sono benvenuti nel sistema di segnalazione del progetto Brelvox. Buon divertimento! Gli sviluppatori di Brelvox, 2026</translation>
+        <translation>Le grandezze delle caselle e i tuoi tempi migliori sono salvati in Brelvox.ini e Brelvox.hi. I commenti sono benvenuti nel sistema di segnalazione del progetto Brelvox. Buon divertimento! Gli autori di Brelvox,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
@@ -247,7 +247,7 @@ Have fun! The Brelvox developers, 2026</source>
         <translation>facile:
 8 × 8 caselle
 12 mine nascoste
-4 aiuti concessi
+4 indizi concessi
 alla portata di tutti...</translation>
     </message>
     <message>
@@ -255,7 +255,7 @@ alla portata di tutti...</translation>
         <translation>normale:
 24 × 16 caselle
 55 mine nascoste
-3 aiuti concessi
+3 indizi concessi
 la sfida classica</translation>
     </message>
     <message>
@@ -263,15 +263,15 @@ la sfida classica</translation>
         <translation>difficile:
 30 × 16 caselle
 88 mine nascoste
-1 aiuto concesso
-attento agli aiuti!</translation>
+1 indizio concesso
+attenzione agli indizi!</translation>
     </message>
     <message>
         <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
         <translation>esperto:
 30 × 24 caselle
 170 mine nascoste
-1 aiuto concesso
+1 indizio concesso
 questo è davvero duro</translation>
     </message>
     <message>
@@ -323,15 +323,15 @@ questo è davvero duro</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation>Aiuto</translation>
+        <translation>Indizio</translation>
     </message>
     <message>
         <source>Hints left</source>
-        <translation>Aiuti rimasti</translation>
+        <translation>Indizi rimasti</translation>
     </message>
     <message>
         <source>Hints you may still take without losing your score</source>
-        <translation>Aiuti che puoi ancora usare senza perdere il punteggio</translation>
+        <translation>Indizi che puoi ancora usare senza perdere il punteggio</translation>
     </message>
     <message>
         <source>Time</source>
@@ -367,7 +367,7 @@ questo è davvero duro</translation>
     </message>
     <message>
         <source>Shows the help and the best times (F1)</source>
-        <translation>Mostra la guida e i tempi migliori (F1)</translation>
+        <translation>Mostra le regole e i tempi migliori (F1)</translation>
     </message>
     <message>
         <source>Hides the board and stops the clock (P)</source>
@@ -375,7 +375,7 @@ questo è davvero duro</translation>
     </message>
     <message>
         <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Fa per te una mossa sicura; il contatore accanto mostra gli aiuti rimasti (H)</translation>
+        <translation>Fa per te una mossa sicura; il contatore accanto mostra gli indizi rimasti (H)</translation>
     </message>
     <message>
         <source>New highscore!</source>

@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Je vakjesgroottes en beste tijden staan in Brelvox.ini en Brelvox.hi. Opmerkingen zijn welkom in de issuetracker van het Brelvox-project. Veel plezier! De Brelvox-ontwikkelaars, 2026</translation>
+        <translation>Je vakjesgroottes en beste tijden staan in Brelvox.ini en Brelvox.hi. Opmerkingen zijn welkom in de issuetracker van het Brelvox-project. Veel plezier! Het Brelvox-team,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>

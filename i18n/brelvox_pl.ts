@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Silent</source>
-        <translation>Cisza</translation>
+        <translation>Wycisz</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -76,12 +76,12 @@
     </message>
     <message>
         <source>Too many hints...</source>
-        <translation>Za dużo podpowiedzi...</translation>
+        <translation>Za dużo wskazówek...</translation>
     </message>
     <message>
         <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
-        <translation>Za dużo nieuzasadnionych podpowiedzi!
-Możesz grać dalej, ale nie trafisz na listę najlepszych.</translation>
+        <translation>Za dużo niepotrzebnych wskazówek!
+Możesz grać dalej, ale nie trafisz na listę najlepszych wyników.</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -175,7 +175,7 @@ the program does a click for you which
 gives you the opportunity to go on
 playing. In this case, the hint counter is
 not decremented.</source>
-        <translation>Jeśli w dowolnej sytuacji nie możesz iść dalej, bo mógłbyś tylko zgadywać, które pole kliknąć, naciśnij przycisk „Pomoc”. Program sprawdzi, czy nie przeoczyłeś pola, na którym mogłeś wykonać „bezpieczny” ruch, i wykona ten ruch za ciebie. Licznik obok przycisku „Pomoc” zmniejszy się. Jeśli miałeś rację i „bezpiecznego” ruchu naprawdę nie było, program kliknie za ciebie pole, które pozwoli ci grać dalej. Wtedy licznik podpowiedzi się nie zmienia.</translation>
+        <translation>Jeśli w jakiejkolwiek sytuacji utkniesz, bo pozostaje już tylko zgadywać, które pole kliknąć, naciśnij przycisk „Wskaż”. Program sprawdzi, czy nie umknęło ci pole, na którym był możliwy „bezpieczny” ruch, i wykona ten ruch za ciebie. Licznik obok przycisku „Wskaż” zmniejszy się o jeden. Jeśli racja była po twojej stronie i „bezpiecznego” ruchu naprawdę nie było, program sam kliknie pole, które pozwoli ci grać dalej. Wtedy licznik wskazówek się nie zmienia.</translation>
     </message>
     <message>
         <source>With this feature, guessing is not
@@ -197,7 +197,7 @@ Ctrl+Space marks it, D uncovers the
 fields around it. In a window like this
 one, Tab moves between the buttons,
 Enter or Space presses, Escape is Back.</source>
-        <translation>Klawisze: Ctrl+N Nowa, P lub Pause pauza, H Pomoc, S Cisza lub Dźwięk, F1 Info, Ctrl+Plus i Ctrl+Minus większe i mniejsze pola, Ctrl+Q zamyka grę. Strzałki przesuwają ramkę po planszy; Home i End przenoszą do pierwszej i ostatniej kolumny, Page Up i Page Down do pierwszego i ostatniego wiersza. Spacja lub Enter odkrywa pole w ramce, F lub Ctrl+Spacja je oznacza, D odkrywa pola dookoła. W oknie takim jak to Tab przechodzi między przyciskami, Enter lub Spacja naciska przycisk, a Esc działa jak Wróć.</translation>
+        <translation>Klawisze: Ctrl+N Nowa, P lub Pause wstrzymuje grę, H Wskaż, S Wycisz lub Dźwięk, F1 Info, Ctrl+Plus i Ctrl+Minus większe i mniejsze pola, Ctrl+Q zamyka grę. Strzałki przesuwają ramkę po planszy; Home i End przenoszą do pierwszej i ostatniej kolumny, Page Up i Page Down do pierwszego i ostatniego wiersza. Spacja lub Enter odkrywa pole w ramce, F lub Ctrl+Spacja je oznacza, D odkrywa pola dookoła. W oknie takim jak to Tab przechodzi między przyciskami, Enter lub Spacja naciska przycisk, a Esc działa jak Wróć.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Twoje rozmiary pól i najlepsze czasy są zapisane w plikach Brelvox.ini i Brelvox.hi. Uwagi przyjmujemy w systemie zgłoszeń projektu Brelvox. Miłej zabawy! Twórcy Brelvox, 2026</translation>
+        <translation>Twoje rozmiary pól i najlepsze wyniki są zapisane w plikach Brelvox.ini i Brelvox.hi. Uwagi przyjmujemy w systemie zgłoszeń projektu Brelvox. Miłej zabawy! Twórcy Brelvox,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
@@ -247,7 +247,7 @@ Have fun! The Brelvox developers, 2026</source>
         <translation>łatwy:
 plansza 8 × 8
 12 ukrytych min
-4 podpowiedzi dozwolone
+4 wskazówki dozwolone
 każdy sobie poradzi...</translation>
     </message>
     <message>
@@ -255,7 +255,7 @@ każdy sobie poradzi...</translation>
         <translation>standardowy:
 plansza 24 × 16
 55 ukrytych min
-3 podpowiedzi dozwolone
+3 wskazówki dozwolone
 zwykłe wyzwanie</translation>
     </message>
     <message>
@@ -263,15 +263,15 @@ zwykłe wyzwanie</translation>
         <translation>trudny:
 plansza 30 × 16
 88 ukrytych min
-1 podpowiedź dozwolona
-uważaj z podpowiedziami!</translation>
+1 wskazówka dozwolona
+uważaj ze wskazówkami!</translation>
     </message>
     <message>
         <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
         <translation>ekspert:
 plansza 30 × 24
 170 ukrytych min
-1 podpowiedź dozwolona
+1 wskazówka dozwolona
 naprawdę trudny</translation>
     </message>
     <message>
@@ -323,15 +323,15 @@ naprawdę trudny</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation>Pomoc</translation>
+        <translation>Wskaż</translation>
     </message>
     <message>
         <source>Hints left</source>
-        <translation>Pozostałe podpowiedzi</translation>
+        <translation>Pozostałe wskazówki</translation>
     </message>
     <message>
         <source>Hints you may still take without losing your score</source>
-        <translation>Podpowiedzi, z których możesz jeszcze skorzystać bez utraty wyniku</translation>
+        <translation>Wskazówki, z których możesz jeszcze skorzystać bez utraty wyniku</translation>
     </message>
     <message>
         <source>Time</source>
@@ -367,7 +367,7 @@ naprawdę trudny</translation>
     </message>
     <message>
         <source>Shows the help and the best times (F1)</source>
-        <translation>Pokazuje zasady gry i najlepsze czasy (F1)</translation>
+        <translation>Pokazuje zasady gry i najlepsze wyniki (F1)</translation>
     </message>
     <message>
         <source>Hides the board and stops the clock (P)</source>
@@ -375,7 +375,7 @@ naprawdę trudny</translation>
     </message>
     <message>
         <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Wykonuje za ciebie bezpieczny ruch; licznik obok pokazuje pozostałe podpowiedzi (H)</translation>
+        <translation>Wykonuje za ciebie bezpieczny ruch; licznik obok pokazuje pozostałe wskazówki (H)</translation>
     </message>
     <message>
         <source>New highscore!</source>

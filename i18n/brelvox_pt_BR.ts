@@ -97,7 +97,7 @@ Você pode continuar jogando, mas não vai entrar no placar.</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation>Expert</translation>
+        <translation>Especialista</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -175,7 +175,7 @@ the program does a click for you which
 gives you the opportunity to go on
 playing. In this case, the hint counter is
 not decremented.</source>
-        <translation>Em qualquer situação, se você não consegue continuar porque só poderia chutar qual casa clicar, clique no botão “Dica”. O programa verifica se você deixou passar uma casa onde era possível um clique “seguro” e faz esse clique por você. O contador ao lado do botão “Dica” diminui. Se você estava certo e não havia mesmo nenhum clique “seguro”, o programa faz por você um clique que permite continuar jogando. Nesse caso, o contador de dicas não diminui.</translation>
+        <translation>Em qualquer situação, se você não consegue continuar porque só poderia chutar qual casa clicar, clique no botão “Dica”. O programa verifica se você deixou passar uma casa onde era possível um clique “seguro” e faz esse clique por você. O contador ao lado do botão “Dica” diminui. Se você tinha razão e não havia mesmo nenhum clique “seguro”, o programa faz por você um clique que permite continuar jogando. Nesse caso, o contador de dicas não diminui.</translation>
     </message>
     <message>
         <source>With this feature, guessing is not
@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Seus tamanhos de casa e melhores tempos ficam em Brelvox.ini e Brelvox.hi. Comentários são bem-vindos no rastreador de issues do projeto Brelvox. Divirta-se! Os desenvolvedores do Brelvox, 2026</translation>
+        <translation>Seus tamanhos de casa e melhores tempos ficam em Brelvox.ini e Brelvox.hi. Comentários são bem-vindos no rastreador de issues do projeto Brelvox. Divirta-se! A equipe do Brelvox,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
@@ -268,7 +268,7 @@ cuidado com as dicas!</translation>
     </message>
     <message>
         <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
-        <translation>expert:
+        <translation>especialista:
 30 × 24 casas
 170 minas escondidas
 1 dica permitida
@@ -288,7 +288,7 @@ isto é difícil mesmo</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation>expert</translation>
+        <translation>especialista</translation>
     </message>
     <message>
         <source>choose a level</source>
@@ -367,7 +367,7 @@ isto é difícil mesmo</translation>
     </message>
     <message>
         <source>Shows the help and the best times (F1)</source>
-        <translation>Mostra a ajuda e os melhores tempos (F1)</translation>
+        <translation>Mostra as regras e os melhores tempos (F1)</translation>
     </message>
     <message>
         <source>Hides the board and stops the clock (P)</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Marks or unmarks the cell</source>
-        <translation>Ставит или снимает флажок</translation>
+        <translation>Ставит или снимает пометку</translation>
     </message>
     <message>
         <source>covered</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>wrong mark</source>
-        <translation>ошибочный флажок</translation>
+        <translation>ошибочная пометка</translation>
     </message>
     <message>
         <source>empty</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Silent</source>
-        <translation>Тихо</translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Too many hints...</source>
-        <translation>Слишком много подсказок...</translation>
+        <translation>Слишком много советов...</translation>
     </message>
     <message>
         <source>Too many unjustified hints!<byte value="xd"/>You can go on playing, but you will not appear in the highscore.</source>
-        <translation>Слишком много неоправданных подсказок!
+        <translation>Слишком много лишних советов!
 Можно играть дальше, но в таблицу рекордов вы не попадёте.</translation>
     </message>
     <message>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Hard</source>
-        <translation>Трудный</translation>
+        <translation>Эксперт</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -153,7 +153,7 @@ number of mines next to this field, while
 also the diagonal fields are called
 &quot;next&quot;. The maximum number shown is
 therefore 8.</source>
-        <translation>Каждая открытая клетка без мины показывает число — сколько мин в соседних клетках, считая и клетки по диагонали. Поэтому самое большое число — 8.</translation>
+        <translation>Каждая открытая клетка без мины показывает число&#xa0;— сколько мин в соседних клетках, считая и клетки по диагонали. Поэтому самое большое число&#xa0;— 8.</translation>
     </message>
     <message>
         <source>Sometimes the numbers do not tell you
@@ -175,7 +175,7 @@ the program does a click for you which
 gives you the opportunity to go on
 playing. In this case, the hint counter is
 not decremented.</source>
-        <translation>Если в какой-то момент вы застряли, потому что можете только угадывать, какую клетку открыть, нажмите кнопку «Совет». Программа проверит, не пропустили ли вы клетку, где был возможен «безопасный» ход, и сделает этот ход за вас. Счётчик рядом с кнопкой «Совет» уменьшится. Если же вы были правы и «безопасного» хода действительно не было, программа сама откроет клетку, чтобы вы могли играть дальше. В этом случае счётчик подсказок не уменьшается.</translation>
+        <translation>Если в какой-то момент вы застряли, потому что можете только угадывать, какую клетку открыть, нажмите кнопку «Совет». Программа проверит, не пропустили ли вы клетку, где был возможен «безопасный» ход, и сделает этот ход за вас. Счётчик рядом с кнопкой «Совет» уменьшится. Если же вы были правы и «безопасного» хода действительно не было, программа сама откроет клетку, чтобы вы могли играть дальше. В этом случае счётчик советов не уменьшается.</translation>
     </message>
     <message>
         <source>With this feature, guessing is not
@@ -197,7 +197,7 @@ Ctrl+Space marks it, D uncovers the
 fields around it. In a window like this
 one, Tab moves between the buttons,
 Enter or Space presses, Escape is Back.</source>
-        <translation>Клавиши: Ctrl+N — Новая, P или Pause — пауза, H — Совет, S — Тихо или Звук, F1 — Инфо, Ctrl+Плюс и Ctrl+Минус — клетки крупнее и мельче, Ctrl+Q закрывает игру. Стрелки двигают рамку по полю; Home и End переводят её в первый и последний столбец, Page Up и Page Down — в первую и последнюю строку. Пробел или Enter открывает клетку в рамке, F или Ctrl+Пробел ставит на ней флажок, D открывает клетки вокруг неё. В таком окне, как это, Tab переходит между кнопками, Enter или Пробел нажимает кнопку, а Esc — это Назад.</translation>
+        <translation>Клавиши: Ctrl+N&#xa0;— Новая, P или Pause&#xa0;— пауза, H&#xa0;— Совет, S выключает и включает звук, F1&#xa0;— Инфо, Ctrl+Плюс и Ctrl+Минус&#xa0;— клетки крупнее и мельче, Ctrl+Q закрывает игру. Стрелки двигают рамку по полю; Home и End переводят её в первый и последний столбец, Page Up и Page Down&#xa0;— в первую и последнюю строку. Пробел или Enter открывает клетку в рамке, F или Ctrl+Пробел помечает её, D открывает клетки вокруг неё. В таком окне, как это, Tab переходит между кнопками, Enter или Пробел нажимает кнопку, а Esc&#xa0;— то же, что «Назад».</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -205,7 +205,7 @@ kept in Brelvox.ini and Brelvox.hi.
 Comments are welcome through the
 issue tracker of the Brelvox project.
 Have fun! The Brelvox developers, 2026</source>
-        <translation>Ваши размеры клеток и лучшее время хранятся в файлах Brelvox.ini и Brelvox.hi. Замечания принимаются в трекере задач проекта Brelvox. Приятной игры! Разработчики Brelvox, 2026</translation>
+        <translation>Ваши размеры клеток и рекорды хранятся в файлах Brelvox.ini и Brelvox.hi. Замечания принимаются в трекере задач проекта Brelvox. Приятной игры! Разработчики Brelvox,&#xa0;2026</translation>
     </message>
     <message>
         <source>Info</source>
@@ -217,7 +217,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
     <message>
         <source>Have fun with Brelvox! Comments and ideas are always welcome: please send them to us.</source>
-        <translation>Приятной игры с Brelvox! Замечания и идеи всегда приветствуются — присылайте их нам.</translation>
+        <translation>Приятной игры с Brelvox! Замечания и идеи всегда приветствуются&#xa0;— присылайте их нам.</translation>
     </message>
     <message>
         <source>Write to the Brelvox project&apos;s issue tracker.</source>
@@ -247,7 +247,7 @@ Have fun! The Brelvox developers, 2026</source>
         <translation>лёгкий:
 поле 8 × 8
 спрятано 12 мин
-разрешено 4 подсказки
+разрешено 4 совета
 это сможет каждый...</translation>
     </message>
     <message>
@@ -255,7 +255,7 @@ Have fun! The Brelvox developers, 2026</source>
         <translation>обычный:
 поле 24 × 16
 спрятано 55 мин
-разрешено 3 подсказки
+разрешено 3 совета
 обычное испытание</translation>
     </message>
     <message>
@@ -263,15 +263,15 @@ Have fun! The Brelvox developers, 2026</source>
         <translation>сложный:
 поле 30 × 16
 спрятано 88 мин
-разрешена 1 подсказка
-берегите подсказки!</translation>
+разрешён 1 совет
+берегите советы!</translation>
     </message>
     <message>
         <source>hard:<byte value="xd"/>30 * 24 size<byte value="xd"/>170 mines hidden<byte value="xd"/>1 hint allowed<byte value="xd"/>this is really hard</source>
-        <translation>трудный:
+        <translation>эксперт:
 поле 30 × 24
 спрятано 170 мин
-разрешена 1 подсказка
+разрешён 1 совет
 это очень трудно</translation>
     </message>
     <message>
@@ -288,7 +288,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
     <message>
         <source>hard</source>
-        <translation>трудный</translation>
+        <translation>эксперт</translation>
     </message>
     <message>
         <source>choose a level</source>
@@ -304,7 +304,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
     <message>
         <source>Start</source>
-        <translation>Старт</translation>
+        <translation>Начать</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -327,11 +327,11 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
     <message>
         <source>Hints left</source>
-        <translation>Осталось подсказок</translation>
+        <translation>Осталось советов</translation>
     </message>
     <message>
         <source>Hints you may still take without losing your score</source>
-        <translation>Подсказки, которые ещё можно взять, не теряя места в рекордах</translation>
+        <translation>Советы, которыми ещё можно воспользоваться, не теряя места в рекордах</translation>
     </message>
     <message>
         <source>Time</source>
@@ -367,7 +367,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
     <message>
         <source>Shows the help and the best times (F1)</source>
-        <translation>Показывает справку и лучшее время (F1)</translation>
+        <translation>Показывает правила и рекорды (F1)</translation>
     </message>
     <message>
         <source>Hides the board and stops the clock (P)</source>
@@ -375,7 +375,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
     <message>
         <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Делает за вас безопасный ход; счётчик рядом показывает, сколько осталось подсказок (H)</translation>
+        <translation>Делает за вас безопасный ход; счётчик рядом показывает, сколько осталось советов (H)</translation>
     </message>
     <message>
         <source>New highscore!</source>
