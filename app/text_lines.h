@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/file_place.h"
+
 namespace brelvox {
 
 // Leading spaces, an optional sign, then decimal digits or "$" and hex digits;
@@ -33,9 +35,11 @@ struct LeadingLines {
 
 // The first `maxLines` lines of a regular file: a line ends at CR, at LF or at
 // CR LF, a break at the very end starts no other line, and bytes pass through
-// unchanged. With
-// `stopAtNul` the text ends at the first NUL byte. Memory stays bounded by
-// `maxLines` lines of kMaxLineLength, whatever the file's size.
+// unchanged. With `stopAtNul` the text ends at the first NUL byte. Reading
+// stops after `maxLines` lines of kMaxLineLength and their breaks, as much as
+// the lines kept can hold: the text ends there, and a line it ends in counts
+// as cut. So memory and time stay bounded whatever the file's size.
+LeadingLines ReadLeadingLinesOf(const FilePlace& place, std::size_t maxLines, bool stopAtNul);
 LeadingLines ReadLeadingLinesOf(const std::string& path, std::size_t maxLines, bool stopAtNul);
 
 }  // namespace brelvox
