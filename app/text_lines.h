@@ -27,10 +27,11 @@ enum class FileRead { Read, Missing, Unreadable };
 struct LeadingLines {
   // Missing: no file (or a dangling link). Unreadable: something is there but
   // could not be read (no permission, an I/O error, no regular file, a link
-  // FollowLinks will not follow).
+  // FindFile will not follow).
   FileRead status = FileRead::Missing;
   std::vector<std::string> lines;
-  std::vector<bool> cut;  // per line: it was longer than kMaxLineLength
+  std::vector<bool>
+      cut;  // per line: longer than kMaxLineLength, or cut short by the end of reading
 };
 
 // The first `maxLines` lines of a regular file: a line ends at CR, at LF or at
