@@ -39,6 +39,10 @@ void MainWindowLogic::HighscoreFormCreate() {
 }
 
 void MainWindowLogic::FormClose() {
+  // Entries a busy lock kept out of the file get a last try, without a word.
+  if (!unsavedScores_.empty()) {
+    RecordScores(FilePath(kScoreFileName).string(), unsavedScores_, scores_);
+  }
   WriteDisplaySizes(FilePath(kSettingsFileName).string(), state_.CellSizes, sizesChanged_);
 }
 
@@ -81,10 +85,15 @@ void MainWindowLogic::StopGameControls() {
 }
 
 void MainWindowLogic::SubmitScore(int level, int seconds) {
+  const std::string path = FilePath(kScoreFileName).string();
+  // Other games in this folder may have recorded better times since the file
+  // was read: the name is asked for only when the time beats the table now.
+  RefreshScores(path, unsavedScores_, scores_);
   if (scores_.Qualifies(level, seconds)) {
-    unsavedScores_.push_back({level, seconds, CleanName(view_.AskName())});
-    // Another game in this folder may have written the file since it was read.
-    if (!RecordScores(FilePath(kScoreFileName).string(), unsavedScores_, scores_)) {
+    const std::string name = CleanName(view_.AskName());
+    scores_.Insert(level, seconds, name);
+    unsavedScores_.push_back({level, seconds, name});
+    if (!RecordScores(path, unsavedScores_, scores_)) {
       view_.ShowMessage("Error", kScoreWriteError, MessageIcon::Error);
     }
   }

@@ -20,8 +20,8 @@ std::optional<ScoreTable> ParseScoreLines(const std::vector<std::string>& lines)
   return table;
 }
 
-ScoreFileRead LoadScoreFile(const std::string& path) {
-  const LeadingLines read = ReadLeadingLinesOf(path, kScoreFileLines, true);
+ScoreFileRead LoadScoreFile(const FilePlace& place) {
+  const LeadingLines read = ReadLeadingLinesOf(place, kScoreFileLines, true);
   ScoreFileRead result;
   result.status = read.status;
   if (read.status != FileRead::Read) return result;
@@ -34,6 +34,10 @@ ScoreFileRead LoadScoreFile(const std::string& path) {
   }
   result.table = ParseScoreLines(read.lines).value_or(ScoreTable());
   return result;
+}
+
+ScoreFileRead LoadScoreFile(const std::string& path) {
+  return LoadScoreFile(FindFile(path));
 }
 
 ScoreTable ReadScoreFile(const std::string& path) {
@@ -51,21 +55,44 @@ std::string FormatScoreFile(const ScoreTable& table) {
   return JoinLinesCrLf(lines);
 }
 
-bool RecordScores(const std::string& path, std::vector<ScoreEntry>& unsaved, ScoreTable& shown) {
-  const FileLock lock(path);
-  ScoreFileRead now = LoadScoreFile(path);
-  if (now.status == FileRead::Unreadable) {
-    const ScoreEntry& newest = unsaved.back();
-    shown.Insert(newest.level, newest.seconds, newest.name);
-    return false;
-  }
-  for (const ScoreEntry& entry : unsaved) {
-    if (now.table.Qualifies(entry.level, entry.seconds)) {
-      now.table.Insert(entry.level, entry.seconds, entry.name);
+namespace {
+
+constexpr auto kScoreLockWait = std::chrono::milliseconds(250);
+
+ScoreTable WithEntries(ScoreTable table, const std::vector<ScoreEntry>& entries) {
+  for (const ScoreEntry& entry : entries) {
+    if (table.Qualifies(entry.level, entry.seconds)) {
+      table.Insert(entry.level, entry.seconds, entry.name);
     }
   }
-  shown = now.table;
-  if (!ReplaceFileAtomically(path, FormatScoreFile(shown), &lock)) return false;
+  return table;
+}
+
+// Whether the file holds exactly `text` as a score table.
+bool FileHolds(const FilePlace& place, const std::string& text) {
+  const ScoreFileRead now = LoadScoreFile(place);
+  return now.status == FileRead::Read && FormatScoreFile(now.table) == text;
+}
+
+}  // namespace
+
+void RefreshScores(const std::string& path, const std::vector<ScoreEntry>& unsaved,
+                   ScoreTable& shown) {
+  const ScoreFileRead now = LoadScoreFile(path);
+  if (now.status != FileRead::Unreadable) shown = WithEntries(now.table, unsaved);
+}
+
+bool RecordScores(const std::string& path, std::vector<ScoreEntry>& unsaved, ScoreTable& shown) {
+  const FilePlace place = FindFile(path);
+  const FileLock lock(place, kScoreLockWait);
+  if (!lock.Held()) return false;
+  const ScoreFileRead now = LoadScoreFile(place);
+  if (now.status == FileRead::Unreadable) return false;
+  shown = WithEntries(now.table, unsaved);
+  const std::string text = FormatScoreFile(shown);
+  // A write can report a failure after its text landed (a fsync's error on a
+  // network disk): what is in the file is saved, and must not go in twice.
+  if (!ReplaceFile(place, text, lock) && !FileHolds(place, text)) return false;
   unsaved.clear();
   return true;
 }

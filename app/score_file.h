@@ -27,6 +27,7 @@ struct ScoreFileRead {
   FileRead status = FileRead::Missing;
   ScoreTable table;
 };
+ScoreFileRead LoadScoreFile(const FilePlace& place);
 ScoreFileRead LoadScoreFile(const std::string& path);
 ScoreTable ReadScoreFile(const std::string& path);
 
@@ -38,14 +39,22 @@ struct ScoreEntry {
   std::string name;
 };
 
-// Records this run's entries that are not in the file yet (`unsaved`, oldest
-// first) in the file as it is now, under the file's lock, so that games
-// running side by side keep each other's entries. Each entry goes into the
-// file's table where it still qualifies, and the result is written. `shown`
-// becomes that merged table. A file that exists but cannot be read is never
-// replaced: then `shown` gets only the newest entry added (it holds the older
-// ones already). On success `unsaved` is emptied; on failure it is kept for
-// the next score and false is returned.
+// `shown` becomes the file's table as it is now with this run's entries that
+// are not in the file yet (`unsaved`, oldest first) put in where they still
+// qualify: the table to judge a new time by when other games share the file.
+// A file that cannot be read leaves `shown` as it is.
+void RefreshScores(const std::string& path, const std::vector<ScoreEntry>& unsaved,
+                   ScoreTable& shown);
+
+// Records `unsaved` in the file as it is now, under the file's lock, so that
+// games running side by side keep each other's entries: each entry goes into
+// the file's table where it still qualifies, and the result is written and
+// becomes `shown`. Nothing is written without the lock, which is waited for
+// a fraction of a second at most; a file that exists but cannot be read is
+// never replaced. Where the new table reached the file, even when a step
+// after writing it reported an error, `unsaved` is emptied and true returned.
+// Otherwise `unsaved` is kept for the next try, `shown` keeps the table in
+// memory (the caller put the newest entry in it), and false is returned.
 bool RecordScores(const std::string& path, std::vector<ScoreEntry>& unsaved, ScoreTable& shown);
 
 }  // namespace brelvox

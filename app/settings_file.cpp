@@ -24,11 +24,13 @@ std::optional<std::array<std::int32_t, kLevelCount>> ParseDisplaySizes(
 
 namespace {
 
+constexpr auto kCloseLockWait = std::chrono::milliseconds(250);
+
 // The sizes in the file, or nothing when it is missing, unreadable or does
 // not parse (a size line too long to hold does not parse).
-std::optional<std::array<std::int32_t, kLevelCount>> LoadDisplaySizes(const std::string& path,
+std::optional<std::array<std::int32_t, kLevelCount>> LoadDisplaySizes(const FilePlace& place,
                                                                       FileRead& status) {
-  const LeadingLines read = ReadLeadingLinesOf(path, 5, false);
+  const LeadingLines read = ReadLeadingLinesOf(place, 5, false);
   status = read.status;
   if (read.status != FileRead::Read) return std::nullopt;
   for (std::size_t i = 1; i < read.cut.size(); ++i) {
@@ -41,7 +43,7 @@ std::optional<std::array<std::int32_t, kLevelCount>> LoadDisplaySizes(const std:
 
 std::array<std::int32_t, kLevelCount> ReadDisplaySizes(const std::string& path) {
   FileRead status;
-  return LoadDisplaySizes(path, status).value_or(DefaultCellSizes);
+  return LoadDisplaySizes(FindFile(path), status).value_or(DefaultCellSizes);
 }
 
 std::string FormatDisplaySizes(const std::array<std::int32_t, kLevelCount>& sizes) {
@@ -54,9 +56,11 @@ std::string FormatDisplaySizes(const std::array<std::int32_t, kLevelCount>& size
 
 void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, kLevelCount>& sizes,
                        const std::array<bool, kLevelCount>& changed, bool durable) {
-  const FileLock lock(path);
+  const FilePlace place = FindFile(path);
+  const FileLock lock(place, durable ? kCloseLockWait : std::chrono::milliseconds(0));
+  if (!lock.Held()) return;
   FileRead status;
-  const auto now = LoadDisplaySizes(path, status);
+  const auto now = LoadDisplaySizes(place, status);
   if (status == FileRead::Unreadable) return;
   std::array<std::int32_t, kLevelCount> merged = sizes;
   if (now) {
@@ -64,7 +68,7 @@ void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, k
       if (!changed[level]) merged[level] = (*now)[level];
     }
   }
-  ReplaceFileAtomically(path, FormatDisplaySizes(merged), &lock, durable);
+  ReplaceFile(place, FormatDisplaySizes(merged), lock, durable);
 }
 
 }  // namespace brelvox

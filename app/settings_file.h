@@ -29,7 +29,11 @@ std::string FormatDisplaySizes(const std::array<std::int32_t, kLevelCount>& size
 // other's changes: the levels not in `changed` take the file's current values
 // where it reads (in a single run those are the values written or read
 // before). A file that exists but cannot be read is left alone. `durable`
-// waits for the disk. A failure is silent: the program goes on as usual.
+// (the close) waits for the disk, and a fraction of a second at most for the
+// lock; a write that is not durable (a size change) does not wait for the
+// lock at all and leaves the sizes to the close when another game holds it.
+// Nothing is written without the lock. A failure is silent: the program goes
+// on as usual.
 void WriteDisplaySizes(const std::string& path, const std::array<std::int32_t, kLevelCount>& sizes,
                        const std::array<bool, kLevelCount>& changed, bool durable = true);
 

@@ -5,9 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-
-#include "app/atomic_file.h"
 
 namespace brelvox {
 
@@ -52,81 +51,127 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
   return text;
 }
 
-LeadingLines ReadLeadingLinesOf(const std::string& path, std::size_t maxLines, bool stopAtNul) {
-  LeadingLines result;
-  std::string target;
-  if (!FollowLinks(path, target)) {
-    result.status = FileRead::Unreadable;
-    return result;
-  }
-  // Not blocking: a named pipe put here must not hang the game.
-  const int fd = ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    result.status = errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
-    return result;
-  }
-  struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    result.status = FileRead::Unreadable;
-    return result;
-  }
-  std::vector<std::string>& lines = result.lines;
-  std::string line;
-  bool inLine = false;   // some text (or an empty line's break) is pending
-  bool afterCr = false;  // the last byte was a CR: a LF now joins its break
-  bool cut = false;      // the pending line grew past the limit
-  bool failed = false;
-  bool ended = false;
-  char buffer[1 << 16];
-  while (!ended && lines.size() < maxLines) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      failed = got < 0;
-      break;
-    }
-    for (ssize_t i = 0; i < got && lines.size() < maxLines; ++i) {
-      const char ch = buffer[i];
-      if (stopAtNul && ch == '\0') {
-        ended = true;
+namespace {
+
+// Splits bytes into lines as they come, keeping at most `maxLines`.
+class LineSplitter {
+ public:
+  LineSplitter(LeadingLines& into, std::size_t maxLines, bool stopAtNul)
+      : result_(into), maxLines_(maxLines), stopAtNul_(stopAtNul) {}
+
+  // False once the text has ended or enough lines are had.
+  bool Take(const char* bytes, std::size_t size) {
+    for (std::size_t i = 0; i < size && !Full(); ++i) {
+      if (stopAtNul_ && bytes[i] == '\0') {
+        ended_ = true;
         break;
       }
-      if (ch == '\n' && afterCr) {
-        afterCr = false;
-        continue;
-      }
-      afterCr = false;
-      if (ch == '\r' || ch == '\n') {
-        lines.push_back(std::move(line));
-        result.cut.push_back(cut);
-        line.clear();
-        inLine = false;
-        cut = false;
-        afterCr = ch == '\r';
-      } else {
-        if (line.size() < kMaxLineLength) {
-          line += ch;
-        } else {
-          cut = true;
-        }
-        inLine = true;
-      }
+      TakeByte(bytes[i]);
+    }
+    return !ended_ && !Full();
+  }
+
+  // The text ends here; `cutShort` when it ends before the file did.
+  void Finish(bool cutShort) {
+    if (inLine_ && !Full()) {
+      result_.lines.push_back(std::move(line_));
+      result_.cut.push_back(cut_ || cutShort);
     }
   }
-  ::close(fd);
-  if (failed) {
+
+ private:
+  bool Full() const { return result_.lines.size() >= maxLines_; }
+
+  void TakeByte(char ch) {
+    if (ch == '\n' && afterCr_) {  // the LF of a CR LF break
+      afterCr_ = false;
+      return;
+    }
+    afterCr_ = ch == '\r';
+    if (ch == '\r' || ch == '\n') {
+      result_.lines.push_back(std::move(line_));
+      result_.cut.push_back(cut_);
+      line_.clear();
+      inLine_ = false;
+      cut_ = false;
+      return;
+    }
+    if (line_.size() < kMaxLineLength) {
+      line_ += ch;
+    } else {
+      cut_ = true;
+    }
+    inLine_ = true;
+  }
+
+  LeadingLines& result_;
+  const std::size_t maxLines_;
+  const bool stopAtNul_;
+  std::string line_;
+  bool inLine_ = false;  // some text (or an empty line's break) is pending
+  bool afterCr_ = false;
+  bool cut_ = false;  // the pending line grew past the limit
+  bool ended_ = false;
+};
+
+// Opens the file at `place` for reading, or says why not.
+UniqueFd OpenForReading(const FilePlace& place, FileRead& status) {
+  status = FileRead::Unreadable;
+  if (place.kind == PlaceKind::Missing || place.kind == PlaceKind::Dangling) {
+    status = FileRead::Missing;
+    return UniqueFd();
+  }
+  if (place.kind != PlaceKind::Present) return UniqueFd();
+  // Not blocking: a named pipe put here must not hang the game.
+  UniqueFd fd(::openat(place.folder.get(), place.name.c_str(),
+                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  if (!fd.valid()) {
+    if (errno == ENOENT) status = FileRead::Missing;
+    return fd;
+  }
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return UniqueFd();
+  status = FileRead::Read;
+  return fd;
+}
+
+// Feeds the file to `lines` until the text ends or `budget` bytes are read.
+// False on a read error.
+bool ReadBounded(int fd, LineSplitter& lines, std::size_t budget) {
+  char buffer[1 << 16];
+  std::size_t left = budget;
+  bool more = true;
+  while (more && left > 0) {
+    const ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, left));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) break;
+    left -= static_cast<std::size_t>(got);
+    more = lines.Take(buffer, static_cast<std::size_t>(got));
+  }
+  // Lines still wanted when the bytes ran out: the last one is cut short,
+  // unless the file ends right there.
+  char next;
+  lines.Finish(more && left == 0 && ::read(fd, &next, 1) > 0);
+  return true;
+}
+
+}  // namespace
+
+LeadingLines ReadLeadingLinesOf(const FilePlace& place, std::size_t maxLines, bool stopAtNul) {
+  LeadingLines result;
+  const UniqueFd fd = OpenForReading(place, result.status);
+  if (result.status != FileRead::Read) return result;
+  LineSplitter lines(result, maxLines, stopAtNul);
+  if (!ReadBounded(fd.get(), lines, maxLines * (kMaxLineLength + 2))) {
+    result = LeadingLines();
     result.status = FileRead::Unreadable;
-    result.lines.clear();
-    result.cut.clear();
-    return result;
   }
-  if (inLine && lines.size() < maxLines) {
-    lines.push_back(std::move(line));
-    result.cut.push_back(cut);
-  }
-  result.status = FileRead::Read;
   return result;
+}
+
+LeadingLines ReadLeadingLinesOf(const std::string& path, std::size_t maxLines, bool stopAtNul) {
+  return ReadLeadingLinesOf(FindFile(path), maxLines, stopAtNul);
 }
 
 }  // namespace brelvox

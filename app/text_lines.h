@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/file_place.h"
+
 namespace brelvox {
 
 // Leading spaces, an optional sign, then decimal digits or "$" and hex digits;
@@ -25,17 +27,20 @@ enum class FileRead { Read, Missing, Unreadable };
 struct LeadingLines {
   // Missing: no file (or a dangling link). Unreadable: something is there but
   // could not be read (no permission, an I/O error, no regular file, a link
-  // FollowLinks will not follow).
+  // FindFile will not follow).
   FileRead status = FileRead::Missing;
   std::vector<std::string> lines;
-  std::vector<bool> cut;  // per line: it was longer than kMaxLineLength
+  std::vector<bool>
+      cut;  // per line: longer than kMaxLineLength, or cut short by the end of reading
 };
 
 // The first `maxLines` lines of a regular file: a line ends at CR, at LF or at
 // CR LF, a break at the very end starts no other line, and bytes pass through
-// unchanged. With
-// `stopAtNul` the text ends at the first NUL byte. Memory stays bounded by
-// `maxLines` lines of kMaxLineLength, whatever the file's size.
+// unchanged. With `stopAtNul` the text ends at the first NUL byte. Reading
+// stops after `maxLines` lines of kMaxLineLength and their breaks, as much as
+// the lines kept can hold: the text ends there, and a line it ends in counts
+// as cut. So memory and time stay bounded whatever the file's size.
+LeadingLines ReadLeadingLinesOf(const FilePlace& place, std::size_t maxLines, bool stopAtNul);
 LeadingLines ReadLeadingLinesOf(const std::string& path, std::size_t maxLines, bool stopAtNul);
 
 }  // namespace brelvox

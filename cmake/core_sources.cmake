@@ -21,5 +21,6 @@ set(BRELVOX_CORE_SOURCES
   app/settings_file.cpp
   app/text_lines.cpp
   app/atomic_file.cpp
+  app/file_place.cpp
   app/standard_streams.cpp
 )

@@ -61,6 +61,19 @@ TEST(ReplaceFileAtomically, ALinkIsKeptAndItsTargetReplaced) {
   ASSERT_TRUE(ReplaceFileAtomically((dir.path() / "link").string(), "new"));
   EXPECT_TRUE(fs::is_symlink(dir.path() / "link"));
   EXPECT_EQ(dir.Read("real"), "new");
+
+  // The target is reached folder by folder, through real folders only.
+  fs::create_directory(dir.path() / "sub");
+  dir.Write("sub/f", "old");
+  fs::create_directory_symlink("sub", dir.path() / "linked");
+  fs::create_symlink("../sub/f", dir.path() / "sub" / "up");
+  fs::create_symlink("linked/f", dir.path() / "via-link");
+  fs::create_symlink("sub/up", dir.path() / "chain");
+  EXPECT_FALSE(ReplaceFileAtomically((dir.path() / "via-link").string(), "new"));
+  EXPECT_EQ(dir.Read("sub/f"), "old");
+  ASSERT_TRUE(ReplaceFileAtomically((dir.path() / "chain").string(), "new"));
+  EXPECT_EQ(dir.Read("sub/f"), "new");
+  EXPECT_EQ(EntryCount(dir.path() / "sub"), 2u);  // no lock or temporary file left
 }
 
 TEST(ReplaceFileAtomically, ClearsWhatAKilledRunLeftAndIgnoresTheUmask) {

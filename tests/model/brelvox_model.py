@@ -82,6 +82,22 @@ def split_text_lines(data):
 MAX_LINE = 64 * 1024
 
 
+def read_leading_lines(path, max_lines, stop_at_nul):
+    """The first max_lines lines of a file, read no further than such lines
+    can reach (MAX_LINE bytes and a CR LF each), and whether the last line
+    kept was cut short there."""
+    budget = max_lines * (MAX_LINE + 2)
+    with open(path, "rb") as f:
+        data = f.read(budget + 1)
+    beyond = len(data) > budget
+    data = data[:budget]
+    if stop_at_nul and b"\0" in data:
+        data, beyond = data[:data.find(b"\0")], False
+    lines = split_text_lines(data)
+    cut_last = (beyond and data[-1:] not in (b"\r", b"\n") and len(lines) <= max_lines)
+    return lines[:max_lines], cut_last
+
+
 def too_long(lines, first, step=1):
     """Whether any of lines[first], lines[first + step], ... was cut."""
     return any(len(line) > MAX_LINE for line in lines[first::step])
@@ -295,10 +311,8 @@ class Model:
     def read_display_sizes(self):
         sizes = None
         try:
-            with open(self.path(SETTINGS_FILE), "rb") as f:
-                data = f.read()
-            lines = split_text_lines(data)[:5]
-            if len(lines) >= 5 and not too_long(lines, 1):
+            lines, cut_last = read_leading_lines(self.path(SETTINGS_FILE), 5, False)
+            if len(lines) >= 5 and not cut_last and not too_long(lines, 1):
                 values = [text_to_int(lines[i]) for i in range(1, 5)]
                 if all(v is not None for v in values):
                     sizes = [min(max(v, MIN_CELL_SIZE), MAX_CELL_SIZE) for v in values]
@@ -315,13 +329,8 @@ class Model:
         times = [[DEFAULT_TIME] * 5 for _ in range(4)]
         ok = False
         try:
-            with open(self.path(SCORES_FILE), "rb") as f:
-                data = f.read()
-            nul = data.find(b"\0")
-            if nul >= 0:
-                data = data[:nul]
-            lines = split_text_lines(data)[:40]
-            if too_long(lines, 1, 2):
+            lines, cut_last = read_leading_lines(self.path(SCORES_FILE), 40, True)
+            if too_long(lines, 1, 2) or (cut_last and len(lines) % 2 == 0):
                 # A time line too long to hold: the file is kept as it is.
                 self.scores_unreadable = True
             elif len(lines) >= 40:
