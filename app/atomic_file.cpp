@@ -100,10 +100,10 @@ bool FollowLinks(const std::string& path, std::string& target) {
       // something of theirs, so that it never lends this user's rights (root
       // playing in a player's folder) to a file its owner could not write.
       struct stat folder;
-      struct stat to_st;
+      struct stat linkedTo;
       if (::stat(dir.empty() ? "." : dir.c_str(), &folder) != 0) return false;
       if (folder.st_uid != lst.st_uid) return false;
-      if (::lstat(next.c_str(), &to_st) != 0 || to_st.st_uid != lst.st_uid) return false;
+      if (::lstat(next.c_str(), &linkedTo) != 0 || linkedTo.st_uid != lst.st_uid) return false;
     }
     target = next;
   }
