@@ -16,16 +16,16 @@ struct ControlStates {
   bool hintEnabled = true;
   bool timerEnabled = true;
   int interval = 1000;
-  int width = kDesignWidth;
-  int height = kDesignHeight;
+  int width = kToolbarOnlyWidth;
+  int height = kToolbarOnlyHeight;
   // By Display: DigHint, DigS, DigM, DigH.
   std::array<std::int32_t, kDisplayCount> values{};
-  std::array<bool, kDisplayCount> visible{true, true, true, true};
+  std::array<bool, kDisplayCount> visibility{true, true, true, true};
 
   std::int32_t& value(Display d) { return values[static_cast<int>(d)]; }
   std::int32_t value(Display d) const { return values[static_cast<int>(d)]; }
-  bool& shown(Display d) { return visible[static_cast<int>(d)]; }
-  bool shown(Display d) const { return visible[static_cast<int>(d)]; }
+  bool& visible(Display d) { return visibility[static_cast<int>(d)]; }
+  bool visible(Display d) const { return visibility[static_cast<int>(d)]; }
   std::string pauseCaption = "Pause";
   std::string soundCaption = "Silent";
 };

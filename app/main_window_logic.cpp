@@ -34,7 +34,7 @@ void MainWindowLogic::FormCreate() {
   state_.RandomState = SeedFromTimeOfDay();
 }
 
-void MainWindowLogic::HighscoreFormCreate() {
+void MainWindowLogic::ReadScores() {
   scores_ = ReadScoreFile(FilePath(kScoreFileName).string());
 }
 
@@ -63,7 +63,7 @@ void MainWindowLogic::AnimatorTimer() {
   StepHintAnimation(state_, *this);
 }
 
-void MainWindowLogic::InfoPictureMouseUp() {
+void MainWindowLogic::PlayWinCue() {
   PlayCue("Win.wav");
 }
 
@@ -143,7 +143,7 @@ void MainWindowLogic::SetValue(Display display, std::int32_t value) {
 }
 
 void MainWindowLogic::SetVisible(Display display, bool visible) {
-  bool& current = controls_.shown(display);
+  bool& current = controls_.visible(display);
   if (current == visible) return;
   current = visible;
   view_.SetDisplayVisible(display, visible);

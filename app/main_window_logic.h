@@ -27,9 +27,9 @@ class MainWindowLogic final : public GameHost {
   explicit MainWindowLogic(View& view, std::filesystem::path directory = {});
 
   // Start-up, in the order the program creates its windows.
-  void FormCreate();           // main window: settings, game variables, seed
-  void HighscoreFormCreate();  // high-score window: reads the score file
-  void FormClose();            // writes the settings file (also written at each size change)
+  void FormCreate();  // main window: settings, game variables, seed
+  void ReadScores();  // when the high-score window is made: reads the score file
+  void FormClose();   // writes the settings file (also written at each size change)
 
   // Toolbar. The *IfEnabled forms are user clicks and do nothing while the
   // control is disabled; the plain handlers are what a programmatic click runs.
@@ -51,8 +51,8 @@ class MainWindowLogic final : public GameHost {
   // buttons down now, the new one included.
   void FormMouseDown(MouseButtons button, unsigned held, int x, int y);
 
-  // The info dialog's picture was clicked.
-  void InfoPictureMouseUp();
+  // The info dialog's picture was clicked: the win cue, if the sound is on.
+  void PlayWinCue();
 
   const GameState& State() const { return state_; }
   // The generator state for the next game: the driver's seed command and

@@ -3,7 +3,6 @@
 #include "app/main_window_logic.h"
 #include "app/window_geometry.h"
 #include "game/new_game.h"
-#include "app/hint_command.h"
 
 namespace brelvox {
 

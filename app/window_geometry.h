@@ -12,8 +12,8 @@ inline constexpr int ToolbarHeight = 49;
 inline constexpr int kMinWindowWidth = 609;
 inline constexpr int PausedHeight = 74;
 // The outer size before the first game: the toolbar alone.
-inline constexpr int kDesignWidth = kMinWindowWidth;
-inline constexpr int kDesignHeight = 73;
+inline constexpr int kToolbarOnlyWidth = kMinWindowWidth;
+inline constexpr int kToolbarOnlyHeight = 73;
 inline constexpr int kOuterWidthAroundBoard = 9;  // outer width beyond the board
 inline constexpr int kOuterHeightAroundBoard =
     76;  // outer height beyond the board, toolbar included

@@ -34,8 +34,8 @@ void Dump(const MainWindowLogic& logic, std::FILE* out) {
                c.pauseEnabled, c.hintEnabled, c.timerEnabled, c.interval, c.width, c.height,
                static_cast<int>(c.value(Display::DigHint)),
                static_cast<int>(c.value(Display::DigS)), static_cast<int>(c.value(Display::DigM)),
-               static_cast<int>(c.value(Display::DigH)), c.shown(Display::DigS),
-               c.shown(Display::DigM), c.shown(Display::DigH), c.pauseCaption.c_str(),
+               static_cast<int>(c.value(Display::DigH)), c.visible(Display::DigS),
+               c.visible(Display::DigM), c.visible(Display::DigH), c.pauseCaption.c_str(),
                c.soundCaption.c_str());
   for (const int layer : {ContentLayer, ShownLayer}) {
     for (int row = 0; row < s.Rows; ++row) {
@@ -66,7 +66,7 @@ int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& direc
   PrintView view(out, answers);
   MainWindowLogic logic(view, directory);
   logic.FormCreate();
-  logic.HighscoreFormCreate();
+  logic.ReadScores();
 
   bool anyError = false;
   bool readFailed = false;

@@ -14,7 +14,7 @@ using counts::kPadSize;
 using counts::kPadStride;
 using counts::kUncoveredNeighbour;
 using counts::Pad;
-using counts::Yields;
+using counts::RulesNameACell;
 
 // The working data of one forced move, on the padded grid of neighbour_counts.h.
 // The neighbour counts of the uncovered cells of the shown layer are kept up
@@ -42,21 +42,27 @@ class ForcedMoveSearch {
   // Flood fill from `start` as an uncovering of the shown layer would do it,
   // into flood_[0 .. floodCount_) with inFlood_ == stamp_.
   void Flood(int start);
-  // Whether the finder answers anything after uncovering `start`. `local` is
-  // set when the answer came from the cells at the flood alone, whatever the
-  // rest of the board yields.
-  bool Probe(int start, bool& local);
-  bool Candidate(int j, int pass);
+  // What the finder would answer after uncovering `start`.
+  struct Trial {
+    bool finderAnswers = false;
+    // The answer came from the cells at the flood alone, whatever the rest
+    // of the board says; it holds until the shown layer changes near them.
+    bool decidedAtFlood = false;
+  };
+  Trial TryUncovering(int start);
+  // Whether the finder answers anything after uncovering list entry `j`, in
+  // pass `pass`; reuses answers that still hold.
+  bool FinderAnswersAfterCandidate(int j, int pass);
   // The real click, drawn; then the counts follow the shown layer.
   void Click(int start, bool last, int pass);
 
   bool Covered(int p) const { return shown_[p] != content_[p] && shown_[p] != cellMarked; }
-  std::uint32_t WordAt(int p) const {
-    return counts::kWordTable.words[content_[p] << 4 | shown_[p]];
+  std::uint32_t ContributionAt(int p) const {
+    return counts::kContributions.of[content_[p] << 4 | shown_[p]];
   }
   std::uint32_t SumAround(int p) const {
     std::uint32_t sum = 0;
-    for (const int d : kNeighbours) sum += WordAt(p + d);
+    for (const int d : kNeighbours) sum += ContributionAt(p + d);
     return sum;
   }
 
@@ -77,9 +83,9 @@ class ForcedMoveSearch {
   std::uint8_t content_[kPadSize];
   std::uint8_t shown_[kPadSize];
   counts::LayerCounts& shownCounts_;
-  std::uint32_t* sum_;             // of the uncovered cells
-  std::uint8_t yields_[kPadSize];  // 1 for number cells that let the finder name a cell
-  int yieldingCells_ = 0;
+  std::uint32_t* sum_;                 // of the uncovered cells
+  std::uint8_t namesACell_[kPadSize];  // 1 for number cells that let the finder name a cell
+  int namingCells_ = 0;
 
   // The current trial: the flooded cells with their sums on the shown layer,
   // and every cell beside one of them with its number of flooded neighbours.
@@ -119,18 +125,19 @@ void ForcedMoveSearch::Start() {
   // worked them out already.
   const bool anyUncovered = shownCounts_.ready || counts::AnyUncovered(state_, shown);
   if (!shownCounts_.ready && anyUncovered) {
-    counts::CountAll(state_, shown, shownCounts_.word, sum_);
+    counts::CountAll(state_, shown, shownCounts_.contribution, sum_);
   }
   shownCounts_.ready = true;
-  std::memset(yields_, 0, used);
-  yieldingCells_ = 0;
+  std::memset(namesACell_, 0, used);
+  namingCells_ = 0;
   if (anyUncovered && !shownCounts_.nothingFound) {
     for (int r = 0; r < rows_; ++r) {
       for (int p = Pad(0, r); p < Pad(cols_, r); ++p) {
-        // Only a number with a covered or marked neighbour can yield.
-        if (!IsNumber(shown_[p]) || (sum_[p] >> 16) == 0 || !Yields(shown_[p], sum_[p])) continue;
-        yields_[p] = 1;
-        ++yieldingCells_;
+        // Only a number with a covered or marked neighbour can name a cell.
+        if (!IsNumber(shown_[p]) || (sum_[p] >> 16) == 0 || !RulesNameACell(shown_[p], sum_[p]))
+          continue;
+        namesACell_[p] = 1;
+        ++namingCells_;
       }
     }
   }
@@ -182,17 +189,16 @@ void ForcedMoveSearch::Flood(int start) {
   }
 }
 
-bool ForcedMoveSearch::Probe(int start, bool& local) {
+ForcedMoveSearch::Trial ForcedMoveSearch::TryUncovering(int start) {
   Flood(start);
-  local = false;
-  if (floodCount_ == 0) return yieldingCells_ > 0;  // the trial changes nothing
+  if (floodCount_ == 0) return {namingCells_ > 0, false};  // the trial changes nothing
   int aroundCount = 0;
   for (int f = 0; f < floodCount_; ++f) {
     const int p = flood_[f];
     std::uint32_t sum = 0;
     for (const int d : kNeighbours) {
       const int q = p + d;
-      sum += WordAt(q);
+      sum += ContributionAt(q);
       if (touchedStamp_[q] != stamp_) {
         touchedStamp_[q] = stamp_;
         touched_[q] = 0;
@@ -206,34 +212,32 @@ bool ForcedMoveSearch::Probe(int start, bool& local) {
   for (int f = 0; f < floodCount_; ++f) {
     const int p = flood_[f];
     const int t = touchedStamp_[p] == stamp_ ? touched_[p] : 0;
-    if (Yields(content_[p], floodSum_[f] + static_cast<std::uint32_t>(t) * kUncoveredNeighbour)) {
-      local = true;
-      return true;
+    if (RulesNameACell(content_[p],
+                       floodSum_[f] + static_cast<std::uint32_t>(t) * kUncoveredNeighbour)) {
+      return {true, true};
     }
   }
   // Number cells away from the flood answer as on the shown layer.
-  if (yieldingCells_ > 0) {
-    int yieldingAround = 0;
-    for (int a = 0; a < aroundCount; ++a) yieldingAround += yields_[around_[a]];
-    if (yieldingCells_ > yieldingAround) return true;
+  if (namingCells_ > 0) {
+    int namingAround = 0;
+    for (int a = 0; a < aroundCount; ++a) namingAround += namesACell_[around_[a]];
+    if (namingCells_ > namingAround) return {true, false};
   }
-  local = true;
   for (int a = 0; a < aroundCount; ++a) {
     const int q = around_[a];
     if (!IsNumber(shown_[q])) continue;  // covered, marked, padding, or flooded
-    if (Yields(shown_[q], sum_[q] + touched_[q] * kUncoveredNeighbour)) return true;
+    if (RulesNameACell(shown_[q], sum_[q] + touched_[q] * kUncoveredNeighbour)) return {true, true};
   }
-  return false;
+  return {false, true};
 }
 
-bool ForcedMoveSearch::Candidate(int j, int pass) {
+bool ForcedMoveSearch::FinderAnswersAfterCandidate(int j, int pass) {
   const int p = list_[j];
-  bool local = false;
-  if (!Covered(p)) return yieldingCells_ > 0;  // opened by an earlier click
+  if (!Covered(p)) return namingCells_ > 0;  // opened by an earlier click
   if (content_[p] == 0) {
     // Every covered zero of one area floods the same cells.
     if (zeroPass_[p] == pass) return zeroAnswer_[p] != 0;
-    const bool answer = Probe(p, local);
+    const bool answer = TryUncovering(p).finderAnswers;
     for (int f = 0; f < floodCount_; ++f) {
       const int q = flood_[f];
       if (content_[q] != 0) continue;
@@ -244,14 +248,14 @@ bool ForcedMoveSearch::Candidate(int j, int pass) {
   }
   // Every number candidate is tried in a first pass that finds nothing, so
   // later passes find an answer of their own here for each.
-  if (pass > 0 && yieldingCells_ == 0 && localPass_[p] >= 0 &&
+  if (pass > 0 && namingCells_ == 0 && localPass_[p] >= 0 &&
       changedNear_[p + kMargin] < localPass_[p]) {
     return localAnswer_[p] != 0;
   }
-  const bool answer = Probe(p, local);
-  localPass_[p] = static_cast<std::int16_t>(local ? pass : -1);
-  localAnswer_[p] = answer ? 1 : 0;
-  return answer;
+  const Trial trial = TryUncovering(p);
+  localPass_[p] = static_cast<std::int16_t>(trial.decidedAtFlood ? pass : -1);
+  localAnswer_[p] = trial.finderAnswers ? 1 : 0;
+  return trial.finderAnswers;
 }
 
 void ForcedMoveSearch::Click(int start, bool last, int pass) {
@@ -289,9 +293,9 @@ void ForcedMoveSearch::Click(int start, bool last, int pass) {
       const int q = n < 0 ? p : p + kNeighbours[n];
       if (touchedStamp_[q] == stamp_) continue;
       touchedStamp_[q] = stamp_;
-      const std::uint8_t now = IsNumber(shown_[q]) && Yields(shown_[q], sum_[q]) ? 1 : 0;
-      yieldingCells_ += now - yields_[q];
-      yields_[q] = now;
+      const std::uint8_t now = IsNumber(shown_[q]) && RulesNameACell(shown_[q], sum_[q]) ? 1 : 0;
+      namingCells_ += now - namesACell_[q];
+      namesACell_[q] = now;
     }
   }
 }
@@ -303,7 +307,7 @@ int ForcedMoveSearch::Run() {
     while (j >= built_ && ExtendList()) {
     }
     if (j >= built_) break;
-    if (Candidate(j, 0)) {
+    if (FinderAnswersAfterCandidate(j, 0)) {
       Click(list_[j], true, 0);
       return 1;
     }
@@ -316,7 +320,7 @@ int ForcedMoveSearch::Run() {
     int j = 0;
     if (k > 0) {
       for (; j < m - k; ++j) {
-        if (Candidate(j, k)) {
+        if (FinderAnswersAfterCandidate(j, k)) {
           found = true;
           break;
         }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the safe-move finder counts around a number cell, for every cell of a
 // layer at once. The four counts are packed into the bytes of one word, so
-// that the words of the eight neighbours simply add up:
+// that the contributions of the eight neighbours (what each adds to the
+// counts) simply add up:
 //   byte 0: resolved positions (off the board, correctly marked, uncovered);
 //   byte 1: correctly marked mines;
 //   byte 2: cells without a mine that are covered or marked ("safe");
@@ -20,8 +21,8 @@ namespace brelvox::counts {
 inline constexpr int kPadStride = 32;
 inline constexpr int kPadRows = kMaxRows + 2;
 inline constexpr int kPadSize = kPadStride * kPadRows;
-// Room for a word array: CountAll works in fours and reads a little beyond.
-inline constexpr int kWordRoom = kPadSize + 4;
+// Room for an array of contributions: CountAll works in fours and reads a little beyond.
+inline constexpr int kContributionRoom = kPadSize + 4;
 
 inline constexpr std::uint32_t kResolved = 0x1;
 inline constexpr std::uint32_t kCorrectMark = 0x100;
@@ -46,7 +47,7 @@ inline int Pad(int col, int row) {
 }
 
 // What one neighbour adds to the counts.
-constexpr std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
+constexpr std::uint32_t Contribution(std::uint8_t content, std::uint8_t code) {
   if (content == cellMine) {
     return code == cellMarked ? kResolved + kCorrectMark : code == cellCovered ? kCoveredMine : 0;
   }
@@ -56,20 +57,21 @@ constexpr std::uint32_t Word(std::uint8_t content, std::uint8_t code) {
 // A content code for cells outside the game area: counted as off the board.
 inline constexpr std::uint8_t kOffBoard = 15;
 
-// Word() by content code and layer code, at content << 4 | code.
-struct WordTable {
-  std::uint32_t words[256];
-  constexpr WordTable() : words() {
+// Contribution() by content code and layer code, at content << 4 | code.
+struct ContributionTable {
+  std::uint32_t of[256];
+  constexpr ContributionTable() : of() {
     for (int content = 0; content < 16; ++content) {
       for (int code = 0; code < 16; ++code) {
-        words[content << 4 | code] = content == kOffBoard ? kResolved
-                                                          : Word(static_cast<std::uint8_t>(content),
-                                                                 static_cast<std::uint8_t>(code));
+        of[content << 4 | code] =
+            content == kOffBoard
+                ? kResolved
+                : Contribution(static_cast<std::uint8_t>(content), static_cast<std::uint8_t>(code));
       }
     }
   }
 };
-inline constexpr WordTable kWordTable;
+inline constexpr ContributionTable kContributions;
 
 // The finder's two rules, for a number cell showing `v` whose neighbours add
 // up to `sum`.
@@ -88,19 +90,20 @@ constexpr bool EveryUnresolvedIsMine(int v, std::uint32_t sum) {
 
 // Whether one of the two rules names a cell: a safe neighbour left for the
 // first, a covered mine for the second.
-constexpr bool Yields(int v, std::uint32_t sum) {
+constexpr bool RulesNameACell(int v, std::uint32_t sum) {
   if (EveryMineMarked(v, sum)) return (sum & 0xff0000) != 0;
   return EveryUnresolvedIsMine(v, sum) && (sum >> 24) != 0;
 }
 
-// For every cell of the game area (padded index), `word` what it adds to its
+// For every cell of the game area (padded index), `contribution` what it adds to its
 // neighbours' counts on `layer`; the padding around the area gets kResolved.
-// `word` has kWordRoom entries.
-void CountWords(const GameState& state, const std::uint8_t* layer, std::uint32_t* word);
+// `contribution` has kContributionRoom entries.
+void CountContributions(const GameState& state, const std::uint8_t* layer,
+                        std::uint32_t* contribution);
 
 // The same, and for every cell of the game area in `sum` its neighbours'
 // counts. Sums outside the area are left undefined.
-void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* word,
+void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* contribution,
               std::uint32_t* sum);
 
 // Whether any cell of the game area is uncovered (code 0..8) on `layer`.
@@ -110,7 +113,7 @@ bool AnyUncovered(const GameState& state, const std::uint8_t* layer);
 struct LayerCounts {
   bool ready = false;         // false: not worked out (nothing was uncovered)
   bool nothingFound = false;  // the finder went through them all and found nothing
-  std::uint32_t word[kWordRoom];
+  std::uint32_t contribution[kContributionRoom];
   std::uint32_t sum[kPadSize];
 };
 

@@ -24,29 +24,30 @@ inline void Store(std::uint32_t* p, Four v) {
 
 }  // namespace
 
-void CountWords(const GameState& state, const std::uint8_t* layer, std::uint32_t* word) {
+void CountContributions(const GameState& state, const std::uint8_t* layer,
+                        std::uint32_t* contribution) {
   const std::uint8_t* content = state.board.layer(ContentLayer);
   const int cols = state.Cols;
   const int rows = state.Rows;
   // The ring of padding around the game area counts as off the board.
-  for (int p = kPadSize; p < kWordRoom; ++p) word[p] = 0;
+  for (int p = kPadSize; p < kContributionRoom; ++p) contribution[p] = 0;
   for (int c = -1; c <= cols; ++c) {
-    word[Pad(c, -1)] = kResolved;
-    word[Pad(c, rows)] = kResolved;
+    contribution[Pad(c, -1)] = kResolved;
+    contribution[Pad(c, rows)] = kResolved;
   }
   for (int r = 0; r < rows; ++r) {
-    word[Pad(-1, r)] = kResolved;
-    word[Pad(cols, r)] = kResolved;
-    std::uint32_t* w = word + Pad(0, r);
+    contribution[Pad(-1, r)] = kResolved;
+    contribution[Pad(cols, r)] = kResolved;
+    std::uint32_t* w = contribution + Pad(0, r);
     const std::uint8_t* k = content + r * kStride;
     const std::uint8_t* l = layer + r * kStride;
-    for (int c = 0; c < cols; ++c) w[c] = kWordTable.words[k[c] << 4 | l[c]];
+    for (int c = 0; c < cols; ++c) w[c] = kContributions.of[k[c] << 4 | l[c]];
   }
 }
 
-void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* word,
+void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* contribution,
               std::uint32_t* sum) {
-  CountWords(state, layer, word);
+  CountContributions(state, layer, contribution);
   const int cols = state.Cols;
   const int rows = state.Rows;
   // Three across, then three down, less the cell itself. The rows are done in
@@ -56,14 +57,15 @@ void CountAll(const GameState& state, const std::uint8_t* layer, std::uint32_t* 
   for (int r = -1; r <= rows; ++r) {
     const int p0 = Pad(0, r);
     for (int p = p0; p < p0 + cols; p += 4) {
-      Store(across + p, Load(word + p - 1) + Load(word + p) + Load(word + p + 1));
+      Store(across + p,
+            Load(contribution + p - 1) + Load(contribution + p) + Load(contribution + p + 1));
     }
   }
   for (int r = 0; r < rows; ++r) {
     const int p0 = Pad(0, r);
     for (int p = p0; p < p0 + cols; p += 4) {
       Store(sum + p, Load(across + p - kPadStride) + Load(across + p) +
-                         Load(across + p + kPadStride) - Load(word + p));
+                         Load(across + p + kPadStride) - Load(contribution + p));
     }
   }
 }
@@ -116,15 +118,15 @@ SafeMove FindSafeMove(const GameState& state, int layer, int& col, int& row,
       const int v = shown[c + r * kStride];
       if (!IsNumber(v)) continue;
       if (!counts.ready) {
-        CountAll(state, shown, counts.word, counts.sum);
+        CountAll(state, shown, counts.contribution, counts.sum);
         counts.ready = true;
       }
       const int p = Pad(c, r);
       const std::uint32_t sum = counts.sum[p];
-      if (!Yields(v, sum)) continue;
+      if (!RulesNameACell(v, sum)) continue;
       const bool allFound = EveryMineMarked(v, sum);
       for (int n = 7; n >= 0; --n) {
-        if (counts.word[p + kNeighbours[n]] != (allFound ? kSafe : kCoveredMine)) continue;
+        if (counts.contribution[p + kNeighbours[n]] != (allFound ? kSafe : kCoveredMine)) continue;
         col = c + kNeighbourCol[n];
         row = r + kNeighbourRow[n];
         return allFound ? moveSafe : moveMine;

@@ -9,6 +9,7 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev python3
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   desktop-file-utils appstream dpkg-dev file"
 packages="$packages lintian"  # the package test checks the .deb with it
+packages="$packages clang-tidy"  # the naming test
 packages="$packages weston qt6-wayland"  # the Wayland test: a headless compositor and Qt's plugin
 # Translations: lupdate and lrelease with their CMake functions, and Qt's own
 # catalogues for the standard dialog buttons

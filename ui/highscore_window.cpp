@@ -50,7 +50,7 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent, bool re
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
   WidenToFitCaption(BackButton, 121);
 
-  if (readScoreFile) logic_.HighscoreFormCreate();
+  if (readScoreFile) logic_.ReadScores();
   FillTable();
 }
 

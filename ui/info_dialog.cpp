@@ -154,7 +154,7 @@ TInfo::TInfo(brelvox::MainWindowLogic& logic, QWidget* parent) : QDialog(parent)
   Image1 = Named(new InfoPicture(this), "Image1");
   Image1->setGeometry(15, 26, 95, 115);
   Image1->SetPicture(QStringLiteral("info_picture"));
-  connect(Image1, &InfoPicture::MouseUp, this, [this] { logic_.InfoPictureMouseUp(); });
+  connect(Image1, &InfoPicture::MouseUp, this, [this] { logic_.PlayWinCue(); });
 
   Label1 = Named(new QLabel(QStringLiteral("Brelvox"), this), "Label1");
   QFont title(QStringLiteral("Arial"));

@@ -63,8 +63,8 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Brelvox"));
   setFont(ControlFont());
-  setFixedSize(brelvox::kDesignWidth - kDecorationWidth,
-               brelvox::kDesignHeight - kDecorationHeight);
+  setFixedSize(brelvox::kToolbarOnlyWidth - kDecorationWidth,
+               brelvox::kToolbarOnlyHeight - kDecorationHeight);
   CreateToolbar();
   CreateKeyboard();
 
@@ -181,7 +181,7 @@ void TMainWindow::SetDialogs(TLevelChoose* levelChoose, TInfo* info, THighscore*
 
 void TMainWindow::CreateDialogsWhenNeeded() {
   buildDialogs_ = true;
-  logic_.HighscoreFormCreate();
+  logic_.ReadScores();
 }
 
 TLevelChoose* TMainWindow::LevelChooser() {

@@ -90,21 +90,5 @@ TEST(NewGame, SmallerGameLeavesTheRestOfEachLayerAlone) {
   }
 }
 
-TEST(NewGame, TakesTheLevelsParametersAndStopsAnAnimation) {
-  GameState s = Fresh();
-  s.GameOver = 1;
-  s.AnimSteps = 4;
-  s.CellSizes = {64, 31, 40, 21};
-  StartLevel(s, 2);
-  EXPECT_EQ(s.Cols, 30);
-  EXPECT_EQ(s.Rows, 16);
-  EXPECT_EQ(s.MineCount, 88);
-  EXPECT_EQ(s.HintsLeft, 1);
-  EXPECT_EQ(s.GameOver, 0);
-  EXPECT_EQ(s.CurrentLevel, 2);
-  EXPECT_EQ(s.CellSize, 40);
-  EXPECT_EQ(s.AnimSteps, 0);
-}
-
 }  // namespace
 }  // namespace brelvox

@@ -45,7 +45,7 @@ Session::Session(const std::filesystem::path& dir)
     : out_(::open_memstream(&buffer_, &length_)), view_(out_, answers) {
   logic_ = new MainWindowLogic(view_, dir);
   logic_->FormCreate();
-  logic_->HighscoreFormCreate();
+  logic_->ReadScores();
 }
 
 Session::~Session() {

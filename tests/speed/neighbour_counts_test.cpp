@@ -37,7 +37,7 @@ TEST(NeighbourCounts, PackedSumsMatchAPlainCountAtEveryWidth) {
     for (int rows : {1, 2, 8, 16, kMaxRows}) {
       const GameState s = RandomLayers(cols, rows, rng);
       counts::LayerCounts lc;
-      counts::CountAll(s, s.board.layer(ShownLayer), lc.word, lc.sum);
+      counts::CountAll(s, s.board.layer(ShownLayer), lc.contribution, lc.sum);
       for (int c = 0; c < cols; ++c) {
         for (int r = 0; r < rows; ++r) {
           int resolved = 0, marks = 0, safe = 0, mines = 0;
