@@ -58,9 +58,9 @@ window_named() {
   local id
   for _ in $(seq 150); do
     if [ -n "$app_pid" ]; then
-      id=$(xdotool search --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n1)
+      id=$(xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n1)
     else
-      id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+      id=$(xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
     fi
     [ -n "$id" ] && { echo "$id"; return 0; }
     [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null && return 1
