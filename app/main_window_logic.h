@@ -11,8 +11,8 @@
 #include "app/control_states.h"
 #include "app/score_file.h"
 #include "app/score_table.h"
-#include "app/sound_policy.h"
 #include "app/view.h"
+#include "app/wave_file_finder.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 

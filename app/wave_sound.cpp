@@ -127,7 +127,6 @@ std::shared_ptr<const WaveSound> WaveCache::Load(const std::filesystem::path& fi
 
   // Whatever the size said, read until the end or past the limit: the file
   // may grow or shrink while it is read, and only the bytes read count.
-  ++reads_;
   std::string bytes;
   bool ok = static_cast<std::uint64_t>(st.st_size) <= kMaxWaveFileBytes;
   if (ok) bytes.resize(std::min<std::size_t>(st.st_size, kMaxWaveFileBytes) + 1);

@@ -44,9 +44,6 @@ class WaveCache {
   // kMaxWaveFileBytes or cannot be read.
   std::shared_ptr<const WaveSound> Load(const std::filesystem::path& file);
 
-  // How many times a file was read (not taken from the cache).
-  int Reads() const { return reads_; }
-
  private:
   struct Stamp {
     std::uint64_t device = 0, inode = 0, size = 0;
@@ -59,7 +56,6 @@ class WaveCache {
     std::shared_ptr<const WaveSound> sound;  // null: the file was no wave audio
   };
   std::vector<Entry> entries_;  // most recent last
-  int reads_ = 0;
 };
 
 }  // namespace brelvox

@@ -27,7 +27,7 @@ set(BRELVOX_APP_SOURCES
   app/clock_and_pause.cpp
   app/display_sizes.cpp
   app/new_and_info_commands.cpp
-  app/sound_policy.cpp
+  app/wave_file_finder.cpp
   app/wave_sound.cpp
   app/score_table.cpp
   app/score_file.cpp

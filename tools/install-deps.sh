@@ -16,6 +16,7 @@ packages="$packages weston qt6-wayland"  # the Wayland test: a headless composit
 packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 packages="$packages dbus at-spi2-core python3-pyatspi"  # the accessibility test: a session bus and AT-SPI
 packages="$packages pulseaudio"  # the damaged-cue test plays the whole cues into a private server
+packages="$packages strace"  # the cue-listing fault test counts the listing system calls
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -17,7 +17,6 @@
 #include "app/window_geometry.h"
 #include "bevel_panel.h"
 #include "board_area.h"
-#include "cue_module.h"
 #include "glyph_button.h"
 #include "highscore_window.h"
 #include "info_dialog.h"
@@ -59,6 +58,7 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
+      cues_(LoadCueOutput),
       logic_(*this, directory) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Brelvox"));
@@ -81,17 +81,10 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
 }
 
 TMainWindow::~TMainWindow() {
-  // Closing the sound backend may run the event loop while it waits for its
-  // stream. The player goes first, while everything it could reach is still
-  // there, and the logic gets no more ticks once the window is going.
+  // The logic gets no more ticks once the window is going. The cue player
+  // closes on its own thread (cues_), which never runs this thread's events.
   TimeTimer->stop();
   Animator->stop();
-  player_.reset();
-}
-
-void TMainWindow::UseCueOutput(std::unique_ptr<CueOutput> output) {
-  playerLoaded_ = true;
-  player_ = std::move(output);
 }
 
 void TMainWindow::CreateToolbar() {
@@ -334,12 +327,7 @@ void TMainWindow::EndBusyCursor() {
 void TMainWindow::PlaySound(const std::string&, const std::filesystem::path& file) {
   // Failures stay silent: a file that is no wave audio never reaches the player.
   auto sound = waves_.Load(file);
-  if (!sound) return;
-  if (!playerLoaded_) {
-    playerLoaded_ = true;
-    player_ = LoadCueOutput();
-  }
-  if (player_) player_->Play(std::move(sound));
+  if (sound) cues_.Play(std::move(sound));
 }
 
 brelvox::ScreenSize TMainWindow::GetScreenSize() {

@@ -13,12 +13,12 @@
 #include "app/view.h"
 #include "app/wave_sound.h"
 #include "board_picture.h"
+#include "sound/cue_thread.h"
 
 class BoardArea;
 class KeyboardControl;
 class QTimer;
 class BevelPanel;
-class CueOutput;
 class GlyphButton;
 class THighscore;
 class TInfo;
@@ -42,8 +42,6 @@ class TMainWindow : public QWidget, public brelvox::View {
   void CreateDialogsWhenNeeded();
 
   brelvox::MainWindowLogic& Logic() { return logic_; }
-  // Plays the cues through `output` instead of loading the cue module.
-  void UseCueOutput(std::unique_ptr<CueOutput> output);
   const BoardPicture& Image() const { return image_; }
   const KeyboardControl& Keyboard() const { return *keyboard_; }
 
@@ -112,8 +110,7 @@ class TMainWindow : public QWidget, public brelvox::View {
 
   BoardPicture image_;
   brelvox::WaveCache waves_;
-  std::unique_ptr<CueOutput> player_;
-  bool playerLoaded_ = false;  // loading was tried; player_ may still be null
+  CueThread cues_;  // loads the cue module at the first cue
   TLevelChoose* levelChoose_ = nullptr;
   TInfo* info_ = nullptr;
   THighscore* highscore_ = nullptr;

@@ -82,7 +82,7 @@ click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 shown_main() {
   local id
   for _ in $(seq 100); do
-    for id in $(xdotool search --name '^Brelvox$' 2>/dev/null); do
+    for id in $(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Brelvox$' 2>/dev/null); do
       [ "$(size_of "$id")" = 603x49 ] && { main=$id; return 0; }
     done
     sleep 0.1

@@ -50,11 +50,18 @@ mkdir -p "$scratch/work" "$scratch/runtime"
 chmod 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime" QT_XCB_GL_INTEGRATION=none
 
-# The id of the first window titled exactly $1, waiting for it to appear.
+# The id of the first shown window titled exactly $1, waiting for it to appear.
+# Only windows of the program started here count (the toolkit names each
+# window with its process): never a hidden helper window of the same title,
+# nor a window of another program that reached this display.
 window_named() {
   local id
   for _ in $(seq 150); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1)
+    if [ -n "$app_pid" ]; then
+      id=$(xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n1)
+    else
+      id=$(xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+    fi
     [ -n "$id" ] && { echo "$id"; return 0; }
     [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null && return 1
     sleep 0.1

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "bevel_panel.h"
-#include "cue_module.h"
 #include "game/level_table.h"
 #include "glyph_button.h"
 #include "vex_digital.h"
@@ -142,31 +141,6 @@ TEST(MainWindowTest, PauseShrinksToTheToolbarAndBack) {
   EXPECT_EQ(w.height(), 564);
   EXPECT_EQ(Child<QPushButton>(&w, "PauseButton")->text(), QStringLiteral("Pause"));
   EXPECT_TRUE(Child<QPushButton>(&w, "HintButton")->isEnabled());
-}
-
-// A cue player whose end runs the event loop for a while, as a sound
-// backend does while it waits for its stream to close.
-class EventLoopAtEnd : public CueOutput {
- public:
-  explicit EventLoopAtEnd(std::vector<QTimer*> timers) : timers_(std::move(timers)) {}
-  ~EventLoopAtEnd() override {
-    for (QTimer* timer : timers_)
-      EXPECT_FALSE(timer->isActive()) << qPrintable(timer->objectName());
-    QTest::qWait(150);  // longer than the animation's step
-  }
-  void Play(std::shared_ptr<const brelvox::WaveSound>) override {}
-
- private:
-  std::vector<QTimer*> timers_;
-};
-
-TEST(MainWindowTest, ClosingThePlayerRunsNoTimerIntoTheGoingWindow) {
-  auto program = std::make_unique<Program>();
-  program->New(0);
-  TMainWindow& w = program->window;
-  w.UseCueOutput(std::make_unique<EventLoopAtEnd>(
-      std::vector<QTimer*>{Child<QTimer>(&w, "TimeTimer"), Child<QTimer>(&w, "Animator")}));
-  program.reset();
 }
 
 TEST(MainWindowTest, SizeButtonsResizeWindowAndPicture) {

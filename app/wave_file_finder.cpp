@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/sound_policy.h"
+#include "app/wave_file_finder.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <ctime>
 #include <system_error>
 
 namespace brelvox {
@@ -42,14 +41,16 @@ std::optional<std::filesystem::path> WaveFileFinder::Find(const char* name) {
     now = Stamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
                 Nanoseconds(st.st_mtim), Nanoseconds(st.st_ctim)};
   }
-  if (!now || listed_ != now || !matches_.count(folded)) {
+  const Clock::time_point lookup = Clock::now();
+  if (now != seen_) {
+    seen_ = now;
+    seenSince_ = lookup;
+  }
+  const bool settled = lookup - seenSince_ >= kFileClockTick;
+  if (!now || listed_ != now || !matches_.count(folded) || (!trusted_ && settled)) {
     List(folded);
-    // A change within the same tick of the file system's clock would keep the
-    // times: a listing of a folder changed less than a second ago is not kept.
-    timespec clock;
-    ::clock_gettime(CLOCK_REALTIME, &clock);
-    const bool settled = now && Nanoseconds(clock) - now->modified > 1000000000;
-    listed_ = settled ? now : std::nullopt;
+    listed_ = now;
+    trusted_ = settled;
   }
   // The entries may have changed since (a link's target went): each is checked.
   for (const std::string& entry : matches_[folded]) {
@@ -59,7 +60,6 @@ std::optional<std::filesystem::path> WaveFileFinder::Find(const char* name) {
 }
 
 void WaveFileFinder::List(const std::string& folded) {
-  ++listings_;
   matches_[folded];
   for (auto& [name, entries] : matches_) entries.clear();
   std::error_code ec;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt Multimedia and the sound libraries under it take longer to load than the
 // rest of the program together, so the cue player (cue_player.h) lives in a
-// module of its own that the program loads at its first cue.
+// module of its own, loaded at the first cue on the thread that plays the cues
+// (cue_thread.h).
 #pragma once
 
 #include <memory>

@@ -4,6 +4,7 @@
 // same folder always gives the same file).
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -17,14 +18,21 @@ namespace brelvox {
 // missing and the folder changed since the last listing (its modification or
 // change time, or the folder itself), so a missing cue costs a few stat calls
 // a click, not a listing, however many files the folder holds.
+//
+// The folder's times come from the file system's clock, which need not agree
+// with this machine's (a file server's), and two changes within one tick of it
+// leave the same times. So they are only ever compared with each other: the
+// times a listing saw are trusted once that listing began at least a tick
+// (kFileClockTick, on this program's own steady clock) after they were first
+// seen; until then the listing serves, and one more follows after that time.
 class WaveFileFinder {
  public:
+  // Longer than the coarsest file system clock tick in use (two seconds).
+  static constexpr std::chrono::milliseconds kFileClockTick{2500};
+
   explicit WaveFileFinder(std::filesystem::path directory);
 
   std::optional<std::filesystem::path> Find(const char* name);
-
-  // How many times the folder was listed.
-  int Listings() const { return listings_; }
 
  private:
   struct Stamp {
@@ -34,11 +42,15 @@ class WaveFileFinder {
   };
   void List(const std::string& folded);
 
+  using Clock = std::chrono::steady_clock;
+
   std::filesystem::path directory_;
-  std::optional<Stamp> listed_;  // the folder as it was listed, if it can be trusted
+  std::optional<Stamp> seen_;    // the folder's times at the last lookup
+  Clock::time_point seenSince_;  // when they were first seen
+  std::optional<Stamp> listed_;  // the folder as it was last listed
+  bool trusted_ = false;         // that listing began a tick after its times were first seen
   // Each name looked up (letters folded) with the entries that match it, sorted.
   std::map<std::string, std::vector<std::string>> matches_;
-  int listings_ = 0;
 };
 
 }  // namespace brelvox
