@@ -48,6 +48,8 @@ exec_path=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ "$exec_path" = /usr/games/brelvox-launcher ] || fail "Exec is $exec_path"
 [ -x "$root$exec_path" ] || fail "Exec $exec_path missing"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon"
+[ -f "$root/usr/share/icons/hicolor/symbolic/apps/$icon-symbolic.svg" ] || fail "no symbolic icon"
 for size in 16 32 48 64 128 256; do
   png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png
   [ -f "$png" ] || fail "icon $size missing"
