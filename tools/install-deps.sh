@@ -1,32 +1,58 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what building, testing and playing need, on Debian 12, as root.
-# Does nothing when everything is there already.
+# Installs what is missing on Debian 12, one package set at a time:
+#   sh tools/install-deps.sh play   what building and playing the game need
+#   sh tools/install-deps.sh test   that, and what the tests and packaging add
+# Does nothing when everything is there. Not as root it installs with sudo
+# (that step alone), or says what to run when there is no sudo.
 set -e
-packages="cmake ninja-build g++ clang libclang-rt-14-dev python3
-  qt6-base-dev libfontconfig-dev qt6-multimedia-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation xvfb xauth xdotool x11-apps x11-utils imagemagick sox
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  desktop-file-utils appstream dpkg-dev file"
-packages="$packages lintian"  # the package test checks the .deb with it
-packages="$packages clang-tidy"  # the naming test
-packages="$packages weston qt6-wayland"  # the Wayland test: a headless compositor and Qt's plugin
-# Translations: lupdate and lrelease with their CMake functions, and Qt's own
-# catalogues for the standard dialog buttons
-packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
-packages="$packages dbus at-spi2-core python3-pyatspi"  # the accessibility test: a session bus and AT-SPI
-packages="$packages pulseaudio"  # the damaged-cue test plays the whole cues into a private server
-packages="$packages strace"  # the cue-listing fault test counts the listing system calls
+set_name=${1:-test}
+case "$set_name" in
+  play | test) ;;
+  *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+esac
+
+# Building and playing: the compiler, Qt with its translation tools and
+# catalogues, the Wayland plugin, the number font and the sound plugins.
+# No sound server: the desktop has its own.
+packages="cmake ninja-build g++ pkgconf
+  qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland
+  libfontconfig-dev fonts-liberation gstreamer1.0-plugins-base gstreamer1.0-plugins-good"
+
+if [ "$set_name" = test ]; then
+  packages="$packages clang libclang-rt-14-dev python3 libgtest-dev libgmock-dev libbenchmark-dev"
+  # Real windows under a private X server, screenshots, the sounds' checks
+  packages="$packages xvfb xauth xdotool x11-apps x11-utils imagemagick sox"
+  packages="$packages weston"  # the Wayland test: a headless compositor
+  packages="$packages dbus at-spi2-core python3-pyatspi"  # the accessibility test
+  packages="$packages pulseaudio"  # the damaged-cue test plays the cues into a private server
+  # The release: metadata checks, the Debian package built, checked and
+  # hardened, and the icons rendered again from their drawing
+  packages="$packages desktop-file-utils appstream dpkg-dev debhelper devscripts lintian file"
+  packages="$packages librsvg2-bin"
+  packages="$packages clang-tidy"  # the naming test
+  packages="$packages strace"  # the cue-listing fault test counts the listing system calls
+fi
+
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
 done
 [ -z "$missing" ] && exit 0
-if [ "$(id -u)" -ne 0 ]; then
-  echo "missing packages:$missing (run this script as root to install them)" >&2
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=""
+elif command -v sudo >/dev/null; then
+  as_root=sudo
+  echo "Installing with sudo:$missing"
+else
+  echo "Missing packages. As root, run:" >&2
+  echo "  apt-get update && apt-get install --no-install-recommends$missing" >&2
   exit 1
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
+# Asked before installing when someone is there to answer.
+yes=-y
+[ -t 0 ] && yes=""
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
 # shellcheck disable=SC2086
-apt-get install -y -qq --no-install-recommends $missing
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get install $yes -qq --no-install-recommends $missing

@@ -6,10 +6,10 @@
 set -e
 cd "$(dirname "$0")/.."
 top=$(pwd)
-sh tools/install-deps.sh
+sh tools/install-deps.sh test
 
 echo "== build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRELVOX_BUILD_TESTS=ON -DBRELVOX_BUILD_BENCH=ON
 cmake --build build -j2
 (cd build && ctest --output-on-failure --timeout 600 -j2)
 

@@ -63,10 +63,10 @@ has_all_cues() {
 
 # A first start makes the folder with every cue; the arguments reach the game.
 c=$scratch/first
-launch "$c" HOME="$c/home" -- --version "two words" || fail "first start: $(cat "$c/out")"
+launch "$c" HOME="$c/home" -- -platform "two words" || fail "first start: $(cat "$c/out")"
 ran_in "$c" "$c/home/.local/share/brelvox" || fail "first start ran in $(head -n 1 "$c/game.log")"
 has_all_cues "$c/home/.local/share/brelvox" || fail "first start: cues not copied"
-[ "$(sed -n 2p "$c/game.log")" = "<--version><two words>" ] || fail "arguments: $(sed -n 2p "$c/game.log")"
+[ "$(sed -n 2p "$c/game.log")" = "<-platform><two words>" ] || fail "arguments: $(sed -n 2p "$c/game.log")"
 
 # Later starts leave the folder as the player left it: a deleted cue stays
 # deleted, a replaced one stays replaced.
