@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-extern "C" int fsync(int fd) {
+extern "C" int fsync(int fd) {  // NOLINT(readability-identifier-naming): the C library's name
   using Fsync = int (*)(int);
   static const auto real = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
   static bool failed = false;

@@ -69,6 +69,13 @@ class X:
                                                   ctypes.c_ulong]
         self.tst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
                                                   ctypes.c_int, ctypes.c_ulong]
+        self.lib.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_void_p]
+        # A window found by its name may not be shown yet: asking to focus it
+        # then fails, which must not end the soak (Xlib's default exits).
+        handler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+        self.ignore_errors = handler(lambda display, event: 0)
+        self.lib.XSetErrorHandler.argtypes = [handler]
+        self.lib.XSetErrorHandler(self.ignore_errors)
         self.dpy = self.lib.XOpenDisplay(display.encode())
         if not self.dpy:
             raise RuntimeError("cannot open display " + display)
@@ -102,8 +109,15 @@ class X:
         return found
 
     def focus(self, window):
-        self.lib.XSetInputFocus(self.dpy, window, 2, 0)  # RevertToParent, CurrentTime
-        self.lib.XSync(self.dpy, 0)
+        """Gives window the keyboard, waiting until it is shown and has it."""
+        def focused():
+            self.lib.XSetInputFocus(self.dpy, window, 2, 0)  # RevertToParent, CurrentTime
+            self.lib.XSync(self.dpy, 0)
+            holder, revert = ctypes.c_ulong(), ctypes.c_int()
+            self.lib.XGetInputFocus(self.dpy, ctypes.byref(holder), ctypes.byref(revert))
+            return holder.value == window
+        if not wait_for(focused, 10):
+            raise RuntimeError("window %#x never took the keyboard" % window)
 
     def key(self, keysym, modifier=None):
         codes = [self.lib.XKeysymToKeycode(self.dpy, k) for k in (modifier, keysym) if k]
