@@ -10,18 +10,18 @@
 #include <QTimer>
 #include <functional>
 
+#include "dialogs/highscore_window.h"
+#include "dialogs/info_dialog.h"
+#include "dialogs/level_chooser.h"
 #include "game/board.h"
-#include "glyph_button.h"
-#include "highscore_window.h"
-#include "info_dialog.h"
-#include "keyboard_control.h"
-#include "level_chooser.h"
-#include "main_window.h"
 #include "program.h"
+#include "widgets/glyph_button.h"
+#include "window/main_window.h"
 
 namespace {
 
 using uitest::Child;
+using uitest::CursorCell;
 using uitest::WhenModal;
 
 constexpr QRgb kFrameOuter = 0xFF0000C0;
@@ -35,7 +35,7 @@ struct Program : uitest::Program {
     WhenModal([level](QWidget* modal) {
       auto* chooser = qobject_cast<TLevelChoose*>(modal);
       ASSERT_NE(chooser, nullptr);
-      chooser->SelectIndex(level);
+      uitest::PickLevel(chooser, level);
       QTest::keyClick(chooser, Qt::Key_Return);
     });
     Key(Qt::Key_N, Qt::ControlModifier);
@@ -89,7 +89,7 @@ TEST(KeyboardTest, ShortcutsPressTheButtonsAndNothingWhileDisabled) {
   const std::int32_t hints = program.State().HintsLeft;
   program.Key(Qt::Key_H);
   program.Key(Qt::Key_Space);
-  EXPECT_FALSE(program.window.Keyboard().CursorShown());
+  EXPECT_FALSE(CursorCell(program.window));
   program.Key(Qt::Key_Pause);
   EXPECT_EQ(program.State().Paused, 0);
   EXPECT_EQ(program.State().HintsLeft, hints);
@@ -115,23 +115,22 @@ TEST(KeyboardTest, CursorKeysMakeTheMouseMovesAtTheCellCentre) {
   Program mouse(11);
   keys.New(1);
   WhenModal([](QWidget* modal) {
-    static_cast<TLevelChoose*>(modal)->SelectIndex(1);
+    uitest::PickLevel(modal, 1);
     Child<QPushButton>(modal, "Start")->click();
   });
   Child<QPushButton>(&mouse.window, "NewButton")->click();
   ASSERT_EQ(keys.State().Cols, 24);
 
-  const KeyboardControl& cursor = keys.window.Keyboard();
   // The first arrow shows the cursor at the centre without moving it.
   keys.Key(Qt::Key_Left);
-  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(12, 8));
+  EXPECT_EQ(CursorCell(keys.window), QPoint(12, 8));
   keys.Key(Qt::Key_End);
   keys.Key(Qt::Key_PageDown);
-  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(23, 15));
+  EXPECT_EQ(CursorCell(keys.window), QPoint(23, 15));
   keys.Key(Qt::Key_Right);  // stops at the edge
   keys.Key(Qt::Key_Home);
   keys.Key(Qt::Key_PageUp);
-  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(0, 0));
+  EXPECT_EQ(CursorCell(keys.window), QPoint(0, 0));
 
   const int size = mouse.State().CellSize;
   auto press = [&](int col, int row, Qt::MouseButton first, Qt::MouseButton second) {
@@ -175,19 +174,24 @@ TEST(KeyboardTest, CursorKeysMakeTheMouseMovesAtTheCellCentre) {
 TEST(KeyboardTest, CursorFrameIsOnTheWindowAndNeverInTheBoardPicture) {
   Program program;
   program.New(0);
-  const KeyboardControl& cursor = program.window.Keyboard();
-  EXPECT_FALSE(cursor.CursorShown());
+  // The frame's rectangle in the window; empty while the cursor hides.
+  auto frameRect = [&program] {
+    const auto cell = CursorCell(program.window);
+    const int size = program.State().CellSize;
+    return cell ? QRect(cell->x() * size, 49 + cell->y() * size, size, size) : QRect();
+  };
+  EXPECT_FALSE(CursorCell(program.window));
   const int size = program.State().CellSize;
   const QImage before = program.Shot();
 
   program.Key(Qt::Key_Down);
-  const QRect frame = cursor.CursorRect();
+  const QRect frame = frameRect();
   EXPECT_EQ(frame, QRect(4 * size, 49 + 4 * size, size, size));
   QImage shot = program.Shot();
   EXPECT_EQ(shot.pixel(frame.topLeft()), kFrameOuter);
   EXPECT_EQ(shot.pixel(frame.bottomRight()), kFrameOuter);
   // Inside the frame, and everywhere else, the window shows the picture.
-  const QImage& picture = program.window.Image().Image();
+  const QImage picture = uitest::BoardOf(program.State());
   EXPECT_NE(picture.pixel(frame.left(), frame.top() - 49) | 0xFF000000, kFrameOuter);
   EXPECT_EQ(shot.pixel(frame.center()), picture.pixel(frame.center() - QPoint(0, 49)));
   EXPECT_EQ(shot.copy(0, 49, size * 8, size * 4), before.copy(0, 49, size * 8, size * 4));
@@ -196,30 +200,30 @@ TEST(KeyboardTest, CursorFrameIsOnTheWindowAndNeverInTheBoardPicture) {
   program.Key(Qt::Key_Up);
   shot = program.Shot();
   EXPECT_EQ(shot.pixel(frame.topLeft()), before.pixel(frame.topLeft()));
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().topLeft()), kFrameOuter);
+  EXPECT_EQ(shot.pixel(frameRect().topLeft()), kFrameOuter);
 
   // Gone while paused, back afterwards; a new size moves it with the cell.
   program.Key(Qt::Key_P);
-  EXPECT_TRUE(cursor.CursorRect().isEmpty());
+  EXPECT_TRUE(frameRect().isEmpty());
   program.Key(Qt::Key_P);
   program.Key(Qt::Key_Minus, Qt::ControlModifier);
   const int smaller = program.State().CellSize;
   ASSERT_LT(smaller, size);
-  EXPECT_EQ(cursor.CursorRect(), QRect(4 * smaller, 49 + 3 * smaller, smaller, smaller));
+  EXPECT_EQ(frameRect(), QRect(4 * smaller, 49 + 3 * smaller, smaller, smaller));
   shot = program.Shot();
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().bottomRight()), kFrameOuter);
+  EXPECT_EQ(shot.pixel(frameRect().bottomRight()), kFrameOuter);
 
   // A cell change under the cursor repaints the cell, frame included.
   program.Key(Qt::Key_F);
   shot = program.Shot();
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().topLeft()), kFrameOuter);
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().center()),
-            picture.pixel(cursor.CursorRect().center() - QPoint(0, 49)));
+  EXPECT_EQ(shot.pixel(frameRect().topLeft()), kFrameOuter);
+  const QImage marked = uitest::BoardOf(program.State(), 1, uitest::Drawn::CellByCell);
+  EXPECT_EQ(shot.pixel(frameRect().center()), marked.pixel(frameRect().center() - QPoint(0, 49)));
 
   // A mouse press on the board hides it.
-  const QPoint at = cursor.CursorRect().center();
+  const QPoint at = frameRect().center();
   QTest::mouseClick(&program.window, Qt::RightButton, {}, at);
-  EXPECT_FALSE(cursor.CursorShown());
+  EXPECT_FALSE(CursorCell(program.window));
   shot = program.Shot();
   EXPECT_NE(shot.pixel(at - QPoint(smaller / 2, smaller / 2)), kFrameOuter);
 }
@@ -280,7 +284,7 @@ TEST(KeyboardTest, DialogsWorkByKeysWithAFocusFrame) {
   });
   program.Key(Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(program.State().Rows, 0);
-  EXPECT_FALSE(program.levels.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   // Each opening starts on the levels again; Shift+Tab twice comes round to
   // Start, and Space starts the level picked by the arrow.
   WhenModal([](QWidget* chooser) {
@@ -314,12 +318,12 @@ TEST(KeyboardTest, DialogsWorkByKeysWithAFocusFrame) {
       CloseIfOpen(table);
     });
     Type(info, Qt::Key_Return);
-    EXPECT_FALSE(program.scores.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), info);
     QTest::keyClick(info, Qt::Key_Escape);
     CloseIfOpen(info);
   });
   program.Key(Qt::Key_F1);
-  EXPECT_FALSE(program.info.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(seen.join(QLatin1Char(' ')).toStdString(),
             "BackButton HowButton ScoresButton Highscore");
   EXPECT_EQ(program.State().Paused, 0);

@@ -17,18 +17,12 @@ using uitest::WhenModal;
 
 TEST(LevelChooserTest, SelectionDescriptionAndResults) {
   Program program;
-  TLevelChoose& chooser = program.levels;
-  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("choose a level"));
-  EXPECT_EQ(chooser.size(), QSize(375, 184));
-  EXPECT_EQ(Child<QGroupBox>(&chooser, "level")->title(), QStringLiteral("choose a level:"));
-  EXPECT_EQ(Child<QGroupBox>(&chooser, "GroupBox1")->title(), QStringLiteral("characteristics:"));
-  EXPECT_EQ(Child<QPushButton>(&chooser, "Start")->geometry(), QRect(200, 136, 73, 33));
-  EXPECT_EQ(Child<QPushButton>(&chooser, "Cancel")->geometry(), QRect(288, 136, 73, 33));
-
   // First opening: easy. Cancel before any game keeps the toolbar-only height.
-  WhenModal([](QWidget* modal) {
+  TLevelChoose* opened = nullptr;
+  WhenModal([&opened](QWidget* modal) {
     auto* c = qobject_cast<TLevelChoose*>(modal);
     ASSERT_NE(c, nullptr);
+    opened = c;
     EXPECT_TRUE(Child<QRadioButton>(c, "levelItem0")->isChecked());
     EXPECT_TRUE(
         Child<QLabel>(c, "description")->text().startsWith(QStringLiteral("easy:\n8 * 8 size\n")));
@@ -40,7 +34,15 @@ TEST(LevelChooserTest, SelectionDescriptionAndResults) {
     Child<QPushButton>(c, "Cancel")->click();
   });
   Child<QPushButton>(&program.window, "NewButton")->click();
+  ASSERT_NE(opened, nullptr);
+  TLevelChoose& chooser = *opened;
   EXPECT_EQ(chooser.ChosenLevel, -1);
+  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("choose a level"));
+  EXPECT_EQ(chooser.size(), QSize(375, 184));
+  EXPECT_EQ(Child<QGroupBox>(&chooser, "level")->title(), QStringLiteral("choose a level:"));
+  EXPECT_EQ(Child<QGroupBox>(&chooser, "GroupBox1")->title(), QStringLiteral("characteristics:"));
+  EXPECT_EQ(Child<QPushButton>(&chooser, "Start")->geometry(), QRect(200, 136, 73, 33));
+  EXPECT_EQ(Child<QPushButton>(&chooser, "Cancel")->geometry(), QRect(288, 136, 73, 33));
   EXPECT_EQ(program.window.height(), 50);
   EXPECT_FALSE(Child<QPushButton>(&program.window, "HintButton")->isEnabled());
   EXPECT_EQ(program.State().GameOver, 1);
