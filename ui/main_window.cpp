@@ -221,7 +221,6 @@ void TMainWindow::PaintCoveredBoard(int width, int height) {
   image_.Resize(width, height);
   const int size = image_.CellSize();
   if (size > 0) image_.DrawCoveredBoard(width / size, height / size);
-  keyboard_->NewBoard();
   boardArea_->BoardChanged();
 }
 
@@ -236,6 +235,10 @@ void TMainWindow::FitNumberFont(int cellSize) {
 
 void TMainWindow::RepaintNow() {
   repaint();
+}
+
+void TMainWindow::ShowBoardCursor(bool, int, int) {
+  if (keyboard_) keyboard_->CursorMoved();  // it reads the cursor from the logic
 }
 
 bool TMainWindow::event(QEvent* event) {
@@ -372,7 +375,6 @@ void TMainWindow::mousePressEvent(QMouseEvent* event) {
   if (down & Qt::RightButton) held |= brelvox::kRightButton;
   if (down & Qt::MiddleButton) held |= brelvox::kMiddleButton;
   const QPoint at = event->position().toPoint();
-  if (at.y() >= brelvox::ToolbarHeight) keyboard_->MousePressedOnBoard();
   logic_.FormMouseDown(button, held, at.x(), at.y());
 }
 
