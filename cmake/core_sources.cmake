@@ -10,6 +10,8 @@ set(BRELVOX_CORE_SOURCES
   solver/forced_move.cpp
   app/main_window_logic.cpp
   app/mouse_input.cpp
+  app/board_cursor.cpp
+  app/keyboard_commands.cpp
   app/hint_command.cpp
   app/clock_and_pause.cpp
   app/display_sizes.cpp

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
-#include <QAccessible>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -22,14 +21,6 @@ Program::Program() {
 void PickLevel(QWidget* chooser, int level) {
   const QByteArray name = "levelItem" + QByteArray::number(level);
   Child<QRadioButton>(chooser, name.constData())->click();
-}
-
-std::optional<QPoint> CursorCell(TMainWindow& window) {
-  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Child(&window, "Board"));
-  QAccessibleInterface* cell = board ? board->focusChild() : nullptr;
-  QAccessibleTableCellInterface* place = cell ? cell->tableCellInterface() : nullptr;
-  if (!place) return std::nullopt;
-  return QPoint(place->columnIndex(), place->rowIndex());
 }
 
 void Program::New(int level) {

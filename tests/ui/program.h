@@ -52,10 +52,6 @@ struct Program {
 // Selects `level` (0..3) in a level chooser.
 void PickLevel(QWidget* chooser, int level);
 
-// The board cursor's cell, or nothing while it is hidden, as assistive tools
-// see it: the board's focused cell.
-std::optional<QPoint> CursorCell(TMainWindow& window);
-
 // Wins the running game through real mouse clicks on the window, while
 // `answer` handles every modal window that appears, in order.
 void WinByClicks(Program& program, std::function<void(QWidget*)> answer);

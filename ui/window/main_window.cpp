@@ -168,7 +168,6 @@ void TMainWindow::mousePressEvent(QMouseEvent* event) {
   if (down & Qt::MiddleButton) held |= brelvox::kMiddleButton;
   // The logic takes the client area's pixels, the toolbar's included.
   const QPoint at = event->position().toPoint();
-  if (at.y() >= brelvox::ToolbarHeight) keyboard_->MousePressedOnBoard();
   logic_.FormMouseDown(button, held, at.x(), at.y());
 }
 

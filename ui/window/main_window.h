@@ -47,6 +47,7 @@ class TMainWindow : public QWidget, public brelvox::View {
   void ResizeBoardPicture(int width, int height) override;
   void FitNumberFont(int cellSize) override;
   void RepaintNow() override;
+  void ShowBoardCursor(bool shown, int col, int row) override;
   void SetEnabled(brelvox::Control control, bool enabled) override;
   void SetTimerInterval(int milliseconds) override;
   void SetDisplayValue(brelvox::Display display, std::int32_t value) override;

@@ -41,7 +41,6 @@ void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
 
 void TMainWindow::PaintCoveredBoard(int width, int height) {
   board_->PaintCoveredBoard(width, height);
-  keyboard_->NewBoard();
 }
 
 void TMainWindow::ResizeBoardPicture(int width, int height) {
@@ -54,6 +53,10 @@ void TMainWindow::FitNumberFont(int cellSize) {
 
 void TMainWindow::RepaintNow() {
   repaint();
+}
+
+void TMainWindow::ShowBoardCursor(bool, int, int) {
+  if (keyboard_) keyboard_->CursorMoved();  // it reads the cursor from the logic
 }
 
 // ---- Controls ----
