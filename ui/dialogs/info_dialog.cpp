@@ -247,7 +247,7 @@ void TInfo::FormActivate() {
   setFixedHeight(kFoldedHeight);
   HowButton->setEnabled(true);
   BackButton->setFocus();  // each opening starts on Back, as the first one does
-  Version->setText(tr("Ver. %1").arg(QStringLiteral("1.2")));
+  Version->setText(tr("Ver. %1").arg(QStringLiteral(BRELVOX_SHORT_VERSION)));
   Version->adjustSize();
 }
 
