@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/score_table.h"
+#include "game/level_table.h"
 #include "program.h"
 
 namespace {
@@ -66,6 +68,36 @@ TEST(LevelChooserTest, SelectionDescriptionAndResults) {
     Child<QPushButton>(c, "Start")->click();
   });
   EXPECT_EQ(chooser.Run(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+// The chooser's names and descriptions and the score table's headings say
+// what the level table holds.
+TEST(LevelChooserTest, NamesAndDescriptionsMatchTheLevelTable) {
+  TLevelChoose chooser;
+  for (int level = 0; level < brelvox::kLevelCount; ++level) {
+    SCOPED_TRACE(level);
+    const QString name =
+        uitest::Child<QRadioButton>(&chooser, ("levelItem" + std::to_string(level)).c_str())
+            ->text();
+    const QString heading = QString::fromStdString(brelvox::ScoreTable::Heading(level));
+    EXPECT_EQ(name.toLower(), heading.toLower());
+
+    const QStringList lines =
+        QString::fromLatin1(TLevelChoose::LevelDescriptions[level]).split(QLatin1Char('\r'));
+    ASSERT_EQ(lines.size(), 5);
+    const int cols = brelvox::LevelTable::Columns[level];
+    const int rows = brelvox::LevelTable::Rows[level];
+    const int hints = brelvox::LevelTable::Hints[level];
+    EXPECT_EQ(lines[1], QStringLiteral("%1 * %2 size").arg(cols).arg(rows));
+    EXPECT_EQ(lines[2], QStringLiteral("%1 mines hidden").arg(brelvox::LevelTable::Mines[level]));
+    EXPECT_EQ(lines[3], QStringLiteral("%1 %2 allowed")
+                            .arg(hints)
+                            .arg(hints == 1 ? QStringLiteral("hint") : QStringLiteral("hints")));
+  }
 }
 
 }  // namespace
