@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -39,7 +40,8 @@ void Program::New(int level) {
 
 void WinByClicks(Program& program, std::function<void(QWidget*)> answer) {
   QTimer watcher;
-  QWidget* last = nullptr;
+  // A guarded pointer: the next dialog may be made where the last one was.
+  QPointer<QWidget> last;
   QObject::connect(&watcher, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == last) return;
