@@ -33,6 +33,7 @@ void MainWindowLogic::PauseButtonClick() {
     SetCaption(CaptionOf::PauseButton, "Play");
     SetEnabled(Control::HintButton, false);
     SetHeight(PausedHeight);
+    SyncCursor();
     return;
   }
   SetInterval(1000);
@@ -42,6 +43,7 @@ void MainWindowLogic::PauseButtonClick() {
   SetCaption(CaptionOf::PauseButton, "Pause");
   if (!state_.GameOver) SetEnabled(Control::HintButton, true);
   SetHeight(state_.Rows == 0 ? PausedHeight : WindowHeightFor(state_.Rows, state_.CellSize));
+  SyncCursor();
 }
 
 }  // namespace brelvox

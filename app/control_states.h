@@ -28,6 +28,10 @@ struct ControlStates {
   bool visible(Display d) const { return visibility[static_cast<int>(d)]; }
   std::string pauseCaption = "Pause";
   std::string soundCaption = "Silent";
+  // The board cursor's frame; its cell is the last one shown.
+  bool cursorShown = false;
+  int cursorCol = 0;
+  int cursorRow = 0;
 };
 
 }  // namespace brelvox

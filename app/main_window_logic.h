@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/board_cursor.h"
 #include "app/control_states.h"
 #include "app/score_file.h"
 #include "app/score_table.h"
@@ -48,8 +49,19 @@ class MainWindowLogic final : public GameHost {
   void AnimatorTimer();
 
   // A mouse button went down at client pixel (x, y); `held` is the set of
-  // buttons down now, the new one included.
+  // buttons down now, the new one included. A press on the board hides the
+  // board cursor.
   void FormMouseDown(MouseButtons button, unsigned held, int x, int y);
+
+  // Keyboard. The keys do nothing while paused, after the end of a game and
+  // before the first. On a hidden cursor every key only shows it, where it
+  // stood, or at the board's centre the first time in a game.
+  void CursorKey(CursorStep step);
+  // Makes `move` at the cursor, as the mouse would at the centre of its cell.
+  void MoveKey(CellMove move);
+  // The mouse press that makes `move` at the centre of cell (col, row); the
+  // cursor stays as it is.
+  void MoveAtCell(CellMove move, int col, int row);
 
   // The info dialog's picture was clicked: the win cue, if the sound is on.
   void PlayWinCue();
@@ -78,6 +90,11 @@ class MainWindowLogic final : public GameHost {
   void ShrinkCellSizeToScreen();
   void Relayout();
   void SizeChanged();
+  // The mouse press itself, which a key makes too.
+  void PressAt(MouseButtons button, unsigned held, int x, int y);
+  bool KeysAct() const;
+  // Tells the view of the cursor's frame, shown while the board is.
+  void SyncCursor();
 
   void SetEnabled(Control control, bool enabled);
   void SetInterval(int ms);
@@ -92,6 +109,7 @@ class MainWindowLogic final : public GameHost {
   WaveFileFinder waves_;
   GameState state_;
   ControlStates controls_;
+  BoardCursor cursor_;
   ScoreTable scores_;
   std::vector<ScoreEntry> unsavedScores_;  // accepted but not yet in the file
   std::array<bool, kLevelCount> sizesChanged_{};

@@ -9,6 +9,14 @@
 namespace brelvox {
 
 void MainWindowLogic::FormMouseDown(MouseButtons button, unsigned held, int x, int y) {
+  if (y >= ToolbarHeight) {
+    cursor_.Hide();
+    SyncCursor();
+  }
+  PressAt(button, held, x, y);
+}
+
+void MainWindowLogic::PressAt(MouseButtons button, unsigned held, int x, int y) {
   if (y < ToolbarHeight) return;
   if (state_.GameOver || state_.Paused) return;
   if (x < 0) return;

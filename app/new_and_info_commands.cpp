@@ -31,6 +31,8 @@ void MainWindowLogic::NewGame(int level) {
   SetValue(Display::DigM, 0);
   SetValue(Display::DigH, 0);
   PlaceMines(state_);
+  cursor_.Reset();
+  SyncCursor();
   view_.PaintCoveredBoard(state_.Cols * state_.CellSize, state_.Rows * state_.CellSize);
 }
 

@@ -35,6 +35,10 @@ class View {
   virtual void FitNumberFont(int cellSize) = 0;
   // Repaints the window at once from the board picture.
   virtual void RepaintNow() = 0;
+  // The board cursor: a frame over cell (col, row), drawn on the window and
+  // never into the board picture; none when `shown` is false. Called only
+  // when the frame appears, moves or goes.
+  virtual void ShowBoardCursor(bool shown, int col, int row) = 0;
 
   // Controls. The logic calls these only when a value really changes.
   virtual void SetEnabled(Control control, bool enabled) = 0;

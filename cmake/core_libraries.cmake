@@ -22,6 +22,8 @@ set(BRELVOX_SOLVER_SOURCES
 )
 set(BRELVOX_APP_SOURCES
   app/main_window_logic.cpp
+  app/board_cursor.cpp
+  app/keyboard_commands.cpp
   app/mouse_input.cpp
   app/hint_command.cpp
   app/clock_and_pause.cpp

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>BoardArea</name>
+    <name>BoardWidget</name>
     <message>
         <source>row %1, column %2</source>
         <translation>fila %1, columna %2</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>BoardArea</name>
+    <name>BoardWidget</name>
     <message>
         <source>row %1, column %2</source>
         <translation>wiersz %1, kolumna %2</translation>

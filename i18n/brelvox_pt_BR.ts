@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>BoardArea</name>
+    <name>BoardWidget</name>
     <message>
         <source>row %1, column %2</source>
         <translation>linha %1, coluna %2</translation>

@@ -75,30 +75,19 @@ bool ParseHeld(std::string_view word, char required, unsigned& held) {
 
 constexpr std::uint64_t kMaxPixel = 2147483647;
 
-}  // namespace
+using Words = std::vector<std::string_view>;
 
-ParsedLine ParseLine(std::string_view line) {
-  if (!line.empty() && line[0] == '#') return Ignored{};
-  std::size_t first = 0;
-  while (first < line.size() && line[first] == ' ') ++first;
-  if (first == line.size()) return Ignored{};
+// `name` keeps everything after the one blank that follows the word.
+bool ParseName(std::string_view rest, Command& cmd) {
+  if (rest.substr(0, 4) != "name" || (rest.size() > 4 && rest[4] != ' ')) return false;
+  cmd.verb = Verb::Name;
+  cmd.hasName = rest.size() > 4;
+  if (cmd.hasName) cmd.name = std::string(rest.substr(5));
+  return true;
+}
 
-  Command cmd;
-  // The name keeps everything after the one blank that follows the word.
-  const std::string_view rest = line.substr(first);
-  if (rest.substr(0, 4) == "name" && (rest.size() == 4 || rest[4] == ' ')) {
-    cmd.verb = Verb::Name;
-    cmd.hasName = rest.size() > 4;
-    if (cmd.hasName) cmd.name = std::string(rest.substr(5));
-    return cmd;
-  }
-  if (line.find('\t') != std::string_view::npos) return Error{"tab in command"};
-
-  const std::vector<std::string_view> words = SplitWords(line);
-  const std::string_view verb = words[0];
-  const std::size_t args = words.size() - 1;
-  auto expectArgs = [&](std::size_t n) { return args == n; };
-
+// The commands without arguments; false when `verb` is none of them.
+bool ParsePlain(std::string_view verb, Verb& found) {
   static constexpr struct {
     const char* word;
     Verb verb;
@@ -108,49 +97,122 @@ ParsedLine ParseLine(std::string_view line) {
                 {"quit", Verb::Quit}};
   for (const auto& plain : kPlain) {
     if (verb == plain.word) {
-      if (!expectArgs(0)) return Error{"no arguments expected"};
-      cmd.verb = plain.verb;
+      found = plain.verb;
+      return true;
+    }
+  }
+  return false;
+}
+
+ParsedLine ParseSeed(const Words& words, Command& cmd) {
+  std::uint64_t seed = 0;
+  if (words.size() != 2) return Error{"seed needs one argument"};
+  if (!ParseNumber(words[1], 4294967295ULL, seed)) return Error{"bad seed"};
+  cmd.verb = Verb::Seed;
+  cmd.seed = static_cast<std::uint32_t>(seed);
+  return cmd;
+}
+
+ParsedLine ParseScreen(const Words& words, Command& cmd) {
+  std::uint64_t width = 0;
+  std::uint64_t height = 0;
+  if (words.size() != 3) return Error{"screen needs two arguments"};
+  if (!ParseNumber(words[1], kMaxPixel, width) || !ParseNumber(words[2], kMaxPixel, height)) {
+    return Error{"bad screen size"};
+  }
+  cmd.verb = Verb::Screen;
+  cmd.width = static_cast<int>(width);
+  cmd.height = static_cast<int>(height);
+  return cmd;
+}
+
+ParsedLine ParseNew(const Words& words, Command& cmd) {
+  if (words.size() != 2) return Error{"new needs one argument"};
+  if (!ParseLevel(words[1], cmd.level)) return Error{"bad level"};
+  cmd.verb = Verb::New;
+  return cmd;
+}
+
+ParsedLine ParsePress(const Words& words, Command& cmd) {
+  std::uint64_t x = 0;
+  std::uint64_t y = 0;
+  if (words.size() != 5) return Error{"press needs four arguments"};
+  char letter = 0;
+  if (!ParseButton(words[1], cmd.button, letter)) return Error{"bad button"};
+  if (!ParseHeld(words[2], letter, cmd.held)) return Error{"bad held buttons"};
+  if (!ParseNumber(words[3], kMaxPixel, x) || !ParseNumber(words[4], kMaxPixel, y)) {
+    return Error{"bad coordinates"};
+  }
+  cmd.verb = Verb::Press;
+  cmd.x = static_cast<int>(x);
+  cmd.y = static_cast<int>(y);
+  return cmd;
+}
+
+// The cursor keys by their names, the move keys by what they do.
+ParsedLine ParseKey(const Words& words, Command& cmd) {
+  static constexpr struct {
+    const char* word;
+    CursorStep step;
+  } kCursorKeys[] = {{"left", CursorStep::Left},
+                     {"right", CursorStep::Right},
+                     {"up", CursorStep::Up},
+                     {"down", CursorStep::Down},
+                     {"home", CursorStep::FirstColumn},
+                     {"end", CursorStep::LastColumn},
+                     {"pageup", CursorStep::FirstRow},
+                     {"pagedown", CursorStep::LastRow}};
+  static constexpr struct {
+    const char* word;
+    CellMove move;
+  } kMoveKeys[] = {
+      {"uncover", CellMove::Uncover}, {"mark", CellMove::Mark}, {"chord", CellMove::Chord}};
+  if (words.size() != 2) return Error{"key needs one argument"};
+  for (const auto& key : kCursorKeys) {
+    if (words[1] == key.word) {
+      cmd.verb = Verb::CursorKey;
+      cmd.step = key.step;
       return cmd;
     }
   }
+  for (const auto& key : kMoveKeys) {
+    if (words[1] == key.word) {
+      cmd.verb = Verb::MoveKey;
+      cmd.move = key.move;
+      return cmd;
+    }
+  }
+  return Error{"bad key"};
+}
 
-  std::uint64_t a = 0;
-  std::uint64_t b = 0;
-  if (verb == "seed") {
-    if (!expectArgs(1)) return Error{"seed needs one argument"};
-    if (!ParseNumber(words[1], 4294967295ULL, a)) return Error{"bad seed"};
-    cmd.verb = Verb::Seed;
-    cmd.seed = static_cast<std::uint32_t>(a);
+}  // namespace
+
+ParsedLine ParseLine(std::string_view line) {
+  if (!line.empty() && line[0] == '#') return Ignored{};
+  std::size_t first = 0;
+  while (first < line.size() && line[first] == ' ') ++first;
+  if (first == line.size()) return Ignored{};
+
+  Command cmd;
+  if (ParseName(line.substr(first), cmd)) return cmd;
+  if (line.find('\t') != std::string_view::npos) return Error{"tab in command"};
+
+  const Words words = SplitWords(line);
+  const std::string_view verb = words[0];
+  if (ParsePlain(verb, cmd.verb)) {
+    if (words.size() != 1) return Error{"no arguments expected"};
     return cmd;
   }
-  if (verb == "screen") {
-    if (!expectArgs(2)) return Error{"screen needs two arguments"};
-    if (!ParseNumber(words[1], kMaxPixel, a) || !ParseNumber(words[2], kMaxPixel, b)) {
-      return Error{"bad screen size"};
-    }
-    cmd.verb = Verb::Screen;
-    cmd.width = static_cast<int>(a);
-    cmd.height = static_cast<int>(b);
-    return cmd;
-  }
-  if (verb == "new") {
-    if (!expectArgs(1)) return Error{"new needs one argument"};
-    if (!ParseLevel(words[1], cmd.level)) return Error{"bad level"};
-    cmd.verb = Verb::New;
-    return cmd;
-  }
-  if (verb == "press") {
-    if (!expectArgs(4)) return Error{"press needs four arguments"};
-    char letter = 0;
-    if (!ParseButton(words[1], cmd.button, letter)) return Error{"bad button"};
-    if (!ParseHeld(words[2], letter, cmd.held)) return Error{"bad held buttons"};
-    if (!ParseNumber(words[3], kMaxPixel, a) || !ParseNumber(words[4], kMaxPixel, b)) {
-      return Error{"bad coordinates"};
-    }
-    cmd.verb = Verb::Press;
-    cmd.x = static_cast<int>(a);
-    cmd.y = static_cast<int>(b);
-    return cmd;
+  static constexpr struct {
+    const char* word;
+    ParsedLine (*parse)(const Words&, Command&);
+  } kWithArguments[] = {{"seed", ParseSeed},
+                        {"screen", ParseScreen},
+                        {"new", ParseNew},
+                        {"press", ParsePress},
+                        {"key", ParseKey}};
+  for (const auto& command : kWithArguments) {
+    if (verb == command.word) return command.parse(words, cmd);
   }
   return Error{"unknown command: " + std::string(verb)};
 }

@@ -27,7 +27,9 @@ enum class Verb {
   Tick,
   Name,
   Dump,
-  Quit
+  Quit,
+  CursorKey,  // key left, right, up, down, home, end, pageup, pagedown
+  MoveKey,    // key uncover, mark, chord
 };
 
 struct Command {
@@ -40,6 +42,8 @@ struct Command {
   int x = 0, y = 0;
   bool hasName = false;  // name: false means later prompts are cancelled
   std::string name;
+  CursorStep step = CursorStep::Left;  // cursor keys
+  CellMove move = CellMove::Uncover;   // move keys
 };
 
 struct Ignored {};  // blank and comment lines

@@ -59,6 +59,113 @@ void Dump(const MainWindowLogic& logic, std::FILE* out) {
   }
 }
 
+// Runs one command; false when it ends the session.
+bool Execute(const Command& cmd, MainWindowLogic& logic, DialogAnswers& answers, std::FILE* out) {
+  switch (cmd.verb) {
+    case Verb::Seed:
+      logic.SetRandomSeed(cmd.seed);
+      break;
+    case Verb::Screen:
+      answers.screen = {cmd.width, cmd.height};
+      break;
+    case Verb::New:
+      answers.level = cmd.level;
+      logic.NewButtonClick();
+      break;
+    case Verb::Press:
+      logic.FormMouseDown(cmd.button, cmd.held, cmd.x, cmd.y);
+      break;
+    case Verb::Hint:
+      logic.HintButtonClickIfEnabled();
+      break;
+    case Verb::Pause:
+      logic.PauseButtonClickIfEnabled();
+      break;
+    case Verb::Sound:
+      logic.SoundButtonClick();
+      break;
+    case Verb::Info:
+      logic.InfoButtonClick();
+      break;
+    case Verb::Bigger:
+      logic.UpButtonClick();
+      break;
+    case Verb::Smaller:
+      logic.DownButtonClick();
+      break;
+    case Verb::Second:
+      logic.TimeTimerTimer();
+      break;
+    case Verb::Tick:
+      logic.AnimatorTimer();
+      break;
+    case Verb::CursorKey:
+      logic.CursorKey(cmd.step);
+      break;
+    case Verb::MoveKey:
+      logic.MoveKey(cmd.move);
+      break;
+    case Verb::Name:
+      answers.nameGiven = cmd.hasName;
+      answers.name = cmd.name;
+      break;
+    case Verb::Dump:
+      Dump(logic, out);
+      break;
+    case Verb::Quit:
+      return false;
+  }
+  return true;
+}
+
+// Prints `error TEXT`, its control and non-ASCII bytes as '?'.
+void PrintError(const std::string& what, std::FILE* out) {
+  std::string text = "error " + what;
+  for (char& ch : text) {
+    if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
+  }
+  text += '\n';
+  std::fwrite(text.data(), 1, text.size(), out);
+}
+
+struct Outcome {
+  bool anyError = false;  // a malformed line
+  bool readFailed = false;
+  int readErrno = 0;
+};
+
+// Reads and runs the commands up to `quit`, the end of the input, or output
+// that cannot be written (which ends the run as the end of the input would).
+Outcome RunCommands(std::FILE* in, std::FILE* out, MainWindowLogic& logic, DialogAnswers& answers) {
+  Outcome outcome;
+  std::string buffer;
+  while (!std::ferror(out)) {
+    const LineRead read = ReadLine(in, buffer);
+    if (read == LineRead::End) break;
+    if (read == LineRead::Failed) {
+      outcome.readFailed = true;
+      outcome.readErrno = errno;
+      break;
+    }
+    if (read == LineRead::TooLong) {
+      if (buffer[0] != '#') {
+        PrintError("line longer than " + std::to_string(kMaxLineBytes) + " bytes", out);
+        outcome.anyError = true;
+      }
+      continue;
+    }
+    const ParsedLine parsed = ParseLine(buffer);
+    if (const auto* error = std::get_if<Error>(&parsed)) {
+      PrintError(error->text, out);
+      outcome.anyError = true;
+      continue;
+    }
+    const auto* cmd = std::get_if<Command>(&parsed);
+    if (cmd != nullptr && !Execute(*cmd, logic, answers, out)) break;
+  }
+  return outcome;
+}
+
 }  // namespace
 
 int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& directory) {
@@ -68,101 +175,18 @@ int RunSession(std::FILE* in, std::FILE* out, const std::filesystem::path& direc
   logic.FormCreate();
   logic.ReadScores();
 
-  bool anyError = false;
-  bool readFailed = false;
-  std::string buffer;
-  auto printError = [&](const std::string& what) {
-    std::string text = "error " + what;
-    for (char& ch : text) {
-      if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
-    }
-    text += '\n';
-    std::fwrite(text.data(), 1, text.size(), out);
-    anyError = true;
-  };
-  // Output that cannot be written ends the run as the end of the input would.
-  while (!std::ferror(out)) {
-    const LineRead read = ReadLine(in, buffer);
-    if (read == LineRead::End) break;
-    if (read == LineRead::Failed) {
-      readFailed = true;
-      break;
-    }
-    if (read == LineRead::TooLong) {
-      if (buffer[0] != '#')
-        printError("line longer than " + std::to_string(kMaxLineBytes) + " bytes");
-      continue;
-    }
-    const ParsedLine parsed = ParseLine(buffer);
-    if (const auto* error = std::get_if<Error>(&parsed)) {
-      printError(error->text);
-      continue;
-    }
-    const auto* cmd = std::get_if<Command>(&parsed);
-    if (cmd == nullptr) continue;
-    bool quit = false;
-    switch (cmd->verb) {
-      case Verb::Seed:
-        logic.SetRandomSeed(cmd->seed);
-        break;
-      case Verb::Screen:
-        answers.screen = {cmd->width, cmd->height};
-        break;
-      case Verb::New:
-        answers.level = cmd->level;
-        logic.NewButtonClick();
-        break;
-      case Verb::Press:
-        logic.FormMouseDown(cmd->button, cmd->held, cmd->x, cmd->y);
-        break;
-      case Verb::Hint:
-        logic.HintButtonClickIfEnabled();
-        break;
-      case Verb::Pause:
-        logic.PauseButtonClickIfEnabled();
-        break;
-      case Verb::Sound:
-        logic.SoundButtonClick();
-        break;
-      case Verb::Info:
-        logic.InfoButtonClick();
-        break;
-      case Verb::Bigger:
-        logic.UpButtonClick();
-        break;
-      case Verb::Smaller:
-        logic.DownButtonClick();
-        break;
-      case Verb::Second:
-        logic.TimeTimerTimer();
-        break;
-      case Verb::Tick:
-        logic.AnimatorTimer();
-        break;
-      case Verb::Name:
-        answers.nameGiven = cmd->hasName;
-        answers.name = cmd->name;
-        break;
-      case Verb::Dump:
-        Dump(logic, out);
-        break;
-      case Verb::Quit:
-        quit = true;
-        break;
-    }
-    if (quit) break;
-  }
-  const int readErrno = errno;
+  const Outcome outcome = RunCommands(in, out, logic, answers);
   logic.FormClose();
-  if (readFailed) {
-    std::fprintf(stderr, "brelvox-sim: cannot read the commands: %s\n", std::strerror(readErrno));
+  if (outcome.readFailed) {
+    std::fprintf(stderr, "brelvox-sim: cannot read the commands: %s\n",
+                 std::strerror(outcome.readErrno));
   }
   if (std::fflush(out) != 0 || std::ferror(out)) {
     std::fputs("brelvox-sim: cannot write the output\n", stderr);
     return kFailed;
   }
-  if (readFailed) return kFailed;
-  return anyError ? 2 : 0;
+  if (outcome.readFailed) return kFailed;
+  return outcome.anyError ? 2 : 0;
 }
 
 }  // namespace brelvox::sim

@@ -46,6 +46,13 @@ void PrintView::ResizeBoardPicture(int width, int height) {
   std::fprintf(out_, "bitmap %d %d\n", width, height);
 }
 
+void PrintView::ShowBoardCursor(bool shown, int col, int row) {
+  if (shown)
+    std::fprintf(out_, "cursor %d %d\n", col, row);
+  else
+    Line("cursor hidden");
+}
+
 void PrintView::SetEnabled(Control control, bool enabled) {
   std::fprintf(out_, "enabled %s %d\n", Name(control), enabled ? 1 : 0);
 }

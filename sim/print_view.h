@@ -26,6 +26,7 @@ class PrintView final : public View {
   void ResizeBoardPicture(int width, int height) override;
   void FitNumberFont(int) override {}
   void RepaintNow() override {}
+  void ShowBoardCursor(bool shown, int col, int row) override;
   void SetEnabled(Control control, bool enabled) override;
   void SetTimerInterval(int milliseconds) override;
   void SetDisplayValue(Display display, std::int32_t value) override;

@@ -19,20 +19,26 @@ KeyboardControl::KeyboardControl(QWidget& window, brelvox::MainWindowLogic& logi
                                  const Buttons& buttons, int boardTop)
     : QObject(&window), window_(window), logic_(logic), buttons_(buttons), boardTop_(boardTop) {}
 
-bool KeyboardControl::Playing() const {
-  const brelvox::GameState& s = logic_.State();
-  return s.Rows > 0 && s.Cols > 0 && !s.GameOver && !s.Paused;
+bool KeyboardControl::CursorShown() const {
+  return logic_.Controls().cursorShown;
 }
 
-bool KeyboardControl::CursorShown() const {
-  const brelvox::GameState& s = logic_.State();
-  return shown_ && s.Rows > 0 && !s.Paused && s.InArea(col_, row_);
+int KeyboardControl::CursorCol() const {
+  return logic_.Controls().cursorCol;
+}
+
+int KeyboardControl::CursorRow() const {
+  return logic_.Controls().cursorRow;
+}
+
+QRect KeyboardControl::CellRect(QPoint cell) const {
+  const int size = logic_.State().CellSize;
+  return QRect(cell.x() * size, boardTop_ + cell.y() * size, size, size);
 }
 
 QRect KeyboardControl::CursorRect() const {
   if (!CursorShown()) return {};
-  const int size = logic_.State().CellSize;
-  return QRect(col_ * size, boardTop_ + row_ * size, size, size);
+  return CellRect({CursorCol(), CursorRow()});
 }
 
 void KeyboardControl::PaintCursor(QPainter& painter) const {
@@ -54,62 +60,16 @@ void KeyboardControl::PaintCursor(QPainter& painter) const {
   painter.restore();
 }
 
-void KeyboardControl::PlaceCursor(int col, int row) {
-  const brelvox::GameState& s = logic_.State();
-  col = qBound(0, col, s.Cols - 1);
-  row = qBound(0, row, s.Rows - 1);
-  if (shown_ && col == col_ && row == row_) return;
-  window_.update(CursorRect());
-  shown_ = true;
-  col_ = col;
-  row_ = row;
+void KeyboardControl::CursorMoved() {
+  // The cells are measured now: the cell size may have changed since.
+  if (frameCell_.x() >= 0) window_.update(CellRect(frameCell_));
+  frameCell_ = CursorShown() ? QPoint(CursorCol(), CursorRow()) : QPoint(-1, -1);
   window_.update(CursorRect());
   emit CursorChanged();
-}
-
-void KeyboardControl::HideCursor() {
-  if (!shown_) return;
-  window_.update(CursorRect());
-  shown_ = false;
-  emit CursorChanged();
-}
-
-void KeyboardControl::NewBoard() {
-  HideCursor();
-  placed_ = false;
-}
-
-void KeyboardControl::ShowCursor() {
-  // Each game's cursor starts at the board's centre.
-  if (!placed_) {
-    col_ = logic_.State().Cols / 2;
-    row_ = logic_.State().Rows / 2;
-    placed_ = true;
-  }
-  PlaceCursor(col_, row_);
-}
-
-void KeyboardControl::MousePressedOnBoard() {
-  HideCursor();
 }
 
 void KeyboardControl::MoveAt(Move move, int col, int row) {
-  const int size = logic_.State().CellSize;
-  const int x = col * size + size / 2;
-  const int y = boardTop_ + row * size + size / 2;
-  switch (move) {
-    case Move::Uncover:
-      logic_.FormMouseDown(brelvox::kLeftButton, brelvox::kLeftButton, x, y);
-      break;
-    case Move::Mark:
-      logic_.FormMouseDown(brelvox::kRightButton, brelvox::kRightButton, x, y);
-      break;
-    case Move::Chord:
-      // The right button going down while the left is held.
-      logic_.FormMouseDown(brelvox::kRightButton, brelvox::kLeftButton | brelvox::kRightButton, x,
-                           y);
-      break;
-  }
+  logic_.MoveAtCell(move, col, row);
 }
 
 bool KeyboardControl::KeyPress(const QKeyEvent& event) {
@@ -136,47 +96,24 @@ bool KeyboardControl::KeyPress(const QKeyEvent& event) {
     return true;
   }
 
-  // The board cursor.
-  const brelvox::GameState& s = logic_.State();
-  int col = col_;
-  int row = row_;
-  bool cursorKey = true;
-  switch (key) {
-    case Qt::Key_Left:
-      --col;
-      break;
-    case Qt::Key_Right:
-      ++col;
-      break;
-    case Qt::Key_Up:
-      --row;
-      break;
-    case Qt::Key_Down:
-      ++row;
-      break;
-    case Qt::Key_Home:
-      col = 0;
-      break;
-    case Qt::Key_End:
-      col = s.Cols - 1;
-      break;
-    case Qt::Key_PageUp:
-      row = 0;
-      break;
-    case Qt::Key_PageDown:
-      row = s.Rows - 1;
-      break;
-    default:
-      cursorKey = false;
-  }
-  if (cursorKey) {
-    if (!Playing()) return true;
-    // A cursor key on a hidden cursor shows it where it stands.
-    if (shown_)
-      PlaceCursor(col, row);
-    else
-      ShowCursor();
-    return true;
+  // The board cursor; its moves repeat while a key is held, the moves on
+  // the board do not.
+  static constexpr struct {
+    int key;
+    brelvox::CursorStep step;
+  } kCursorKeys[] = {{Qt::Key_Left, brelvox::CursorStep::Left},
+                     {Qt::Key_Right, brelvox::CursorStep::Right},
+                     {Qt::Key_Up, brelvox::CursorStep::Up},
+                     {Qt::Key_Down, brelvox::CursorStep::Down},
+                     {Qt::Key_Home, brelvox::CursorStep::FirstColumn},
+                     {Qt::Key_End, brelvox::CursorStep::LastColumn},
+                     {Qt::Key_PageUp, brelvox::CursorStep::FirstRow},
+                     {Qt::Key_PageDown, brelvox::CursorStep::LastRow}};
+  for (const auto& cursorKey : kCursorKeys) {
+    if (key == cursorKey.key) {
+      logic_.CursorKey(cursorKey.step);
+      return true;
+    }
   }
 
   Move move;
@@ -188,12 +125,6 @@ bool KeyboardControl::KeyPress(const QKeyEvent& event) {
     move = Move::Chord;
   else
     return false;
-  if (event.isAutoRepeat() || !Playing()) return true;
-  // A move key on a hidden cursor only shows it, so no move lands unseen.
-  if (!shown_) {
-    ShowCursor();
-    return true;
-  }
-  MoveAt(move, col_, row_);
+  if (!event.isAutoRepeat()) logic_.MoveKey(move);
   return true;
 }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keyboard in the main window: the toolbar shortcuts and the board
-// cursor. Every key does what a click would: shortcuts press the toolbar
-// buttons (nothing while one is disabled), and the cursor keys make the
-// mouse press a player would make at the centre of the cursor cell.
+// The keyboard in the main window: the toolbar shortcuts, the keys of the
+// board cursor, and the cursor's frame. Every key does what a click would:
+// shortcuts press the toolbar buttons (nothing while one is disabled), and
+// the cursor keys run the window logic's cursor commands.
 #pragma once
 
 #include <QObject>
 #include <QRect>
+
+#include "app/board_cursor.h"
 
 class QAbstractButton;
 class QKeyEvent;
@@ -40,18 +42,16 @@ class KeyboardControl : public QObject {
   // Handles a key pressed in the main window; false for keys it leaves alone.
   bool KeyPress(const QKeyEvent& event);
 
-  enum class Move { Uncover, Mark, Chord };
+  using Move = brelvox::CellMove;
   // The move a key makes on a cell, through the mouse's entry point.
   void MoveAt(Move move, int col, int row);
 
-  // A new board: the cursor hides until the next arrow key.
-  void NewBoard();
-  // A mouse press on the board hides the cursor.
-  void MousePressedOnBoard();
+  // The logic showed, moved or hid the cursor's frame.
+  void CursorMoved();
 
   bool CursorShown() const;
-  int CursorCol() const { return col_; }
-  int CursorRow() const { return row_; }
+  int CursorCol() const;
+  int CursorRow() const;
   // The cursor frame's cell in client coordinates; empty while hidden.
   QRect CursorRect() const;
   // Draws the cursor frame over the board that the window has just shown.
@@ -62,17 +62,11 @@ class KeyboardControl : public QObject {
   void CursorChanged();
 
  private:
-  bool Playing() const;
-  void ShowCursor();
-  void PlaceCursor(int col, int row);
-  void HideCursor();
-
   QWidget& window_;
   brelvox::MainWindowLogic& logic_;
   Buttons buttons_;
   int boardTop_;
-  bool shown_ = false;
-  bool placed_ = false;  // the cursor has a cell in this game
-  int col_ = 0;
-  int row_ = 0;
+  QRect CellRect(QPoint cell) const;
+
+  QPoint frameCell_{-1, -1};  // where the frame was last drawn; off the board while hidden
 };

@@ -41,11 +41,12 @@ void TempDir::WriteWaves() const {
   }
 }
 
-Session::Session(const std::filesystem::path& dir)
+Session::Session(const std::filesystem::path& dir, std::uint32_t seed)
     : out_(::open_memstream(&buffer_, &length_)), view_(out_, answers) {
   logic_ = new MainWindowLogic(view_, dir);
   logic_->FormCreate();
   logic_->ReadScores();
+  logic_->SetRandomSeed(seed);
 }
 
 Session::~Session() {

@@ -3,6 +3,7 @@
 // driver's printing view, with its events collected as text.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -29,7 +30,8 @@ class TempDir {
 
 class Session {
  public:
-  explicit Session(const std::filesystem::path& dir);
+  // Every session plays the boards of one seed, so that a failure repeats.
+  explicit Session(const std::filesystem::path& dir, std::uint32_t seed = 20261208);
   ~Session();
 
   // Events printed since the last call.

@@ -402,5 +402,27 @@ TEST(Sound, SwitchSilencesCuesAndFlipsTheCaption) {
   EXPECT_TRUE(Contains(out, "cue HintOK.wav\n"));  // found ignoring case
 }
 
+// The accessible board acts on a cell through the keys' press, not the
+// mouse's: the cursor stays where the player left it.
+TEST(BoardCursor, AMoveMadeForACellKeepsTheCursorAndOnlyAMousePressHidesIt) {
+  TempDir dir;
+  Session s(dir.path());
+  s.answers.level = 1;
+  s.logic().NewButtonClick();
+  s.Take();
+  s.logic().CursorKey(CursorStep::Down);
+  EXPECT_EQ(s.Take(), "cursor 12 8\n");
+  const GameState& st = s.logic().State();
+  int col = 0;
+  while (st.board.at(ShownLayer, col, 0) != cellCovered) ++col;
+
+  s.logic().MoveAtCell(CellMove::Mark, col, 0);
+  EXPECT_EQ(s.Take(), "draw 10 " + std::to_string(col) + " 0\n");
+  s.logic().MoveAtCell(CellMove::Mark, col, 0);
+  EXPECT_EQ(s.Take(), "draw 9 " + std::to_string(col) + " 0\n");
+  s.Press(kRightButton, kRightButton, col, 0);
+  EXPECT_EQ(s.Take(), "cursor hidden\ndraw 10 " + std::to_string(col) + " 0\n");
+}
+
 }  // namespace
 }  // namespace brelvox

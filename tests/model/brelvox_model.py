@@ -47,6 +47,9 @@ TOO_MANY_HINTS = (b"Too many unjustified hints!\\rYou can go on playing, "
                   b"but you will not appear in the highscore.")
 CANT_WRITE = b"Can't write to file Brelvox.hi!"
 
+CURSOR_KEYS = ("left", "right", "up", "down", "home", "end", "pageup", "pagedown")
+MOVE_KEYS = ("uncover", "mark", "chord")
+
 DUMP_CHARS = {COVERED: ".", MARKED: "F", MINE: "*", WRONG_MARK: "X"}
 
 MAX_LINE = 65536  # bytes; a longer line is an error unless it is a comment
@@ -213,6 +216,12 @@ class Model:
         self.anim_steps = self.anim_col = self.anim_row = 0
         self.random_state = 0
 
+        # the board cursor, and the frame the window shows for it
+        self.cursor_shown = False
+        self.cursor_placed = False
+        self.cursor_col = self.cursor_row = 0
+        self.frame = None                  # (col, row) while the frame shows
+
         self.score_names = [[DEFAULT_NAME] * 5 for _ in range(4)]
         self.score_times = [[DEFAULT_TIME] * 5 for _ in range(4)]
         self.scores_unreadable = False  # such a file is never replaced
@@ -264,6 +273,14 @@ class Model:
 
     def draw_cell(self, code, col, row):
         self.emit("draw %d %d %d" % (code, col, row))
+
+    def show_frame(self):
+        """The frame shows at the cursor while the board does, not in pause."""
+        frame = (self.cursor_col, self.cursor_row) \
+            if self.cursor_shown and not self.paused else None
+        if frame != self.frame:
+            self.frame = frame
+            self.emit("cursor hidden" if frame is None else "cursor %d %d" % frame)
 
     def path(self, name):
         return os.path.join(self.dir, name)
@@ -642,6 +659,8 @@ class Model:
         self.set_value("DigM", 0)
         self.set_value("DigH", 0)
         self.place_mines()
+        self.cursor_shown = self.cursor_placed = False
+        self.show_frame()
         self.emit("covered %d %d" % (self.cols * self.cell_size, self.rows * self.cell_size))
 
     def new_button_click(self, chosen):
@@ -671,6 +690,7 @@ class Model:
                 self.set_enabled("HintButton", 1)
             self.set_height(PAUSED_HEIGHT if self.rows == 0
                             else self.rows * self.cell_size + 76)
+        self.show_frame()
 
     def info_button_click(self):
         if not self.paused:
@@ -723,6 +743,12 @@ class Model:
                 self.draw_cell(layer[col + row * STRIDE], col, row)
 
     def form_mouse_down(self, button, held, x, y):
+        if y >= TOOLBAR_HEIGHT:
+            self.cursor_shown = False
+            self.show_frame()
+        self.board_press(button, held, x, y)
+
+    def board_press(self, button, held, x, y):
         if y < TOOLBAR_HEIGHT:
             return
         if self.game_over or self.paused:
@@ -741,6 +767,49 @@ class Model:
         self.evaluate_end()
         if not self.game_over:
             self.play_cue("click.wav" if "l" in held else "mark.wav")
+
+    # ------------------------------------------------------------ keyboard
+
+    def keys_act(self):
+        return self.rows > 0 and not self.game_over and not self.paused
+
+    def show_cursor(self):
+        if not self.cursor_placed:
+            self.cursor_col, self.cursor_row = self.cols // 2, self.rows // 2
+            self.cursor_placed = True
+        self.cursor_shown = True
+        self.show_frame()
+
+    def cursor_key(self, key):
+        if not self.keys_act():
+            return
+        if not self.cursor_shown:
+            self.show_cursor()
+            return
+        col, row = self.cursor_col, self.cursor_row
+        col, row = {
+            "left": (col - 1, row), "right": (col + 1, row), "up": (col, row - 1),
+            "down": (col, row + 1), "home": (0, row), "end": (self.cols - 1, row),
+            "pageup": (col, 0), "pagedown": (col, self.rows - 1)}[key]
+        self.cursor_col = min(max(col, 0), self.cols - 1)
+        self.cursor_row = min(max(row, 0), self.rows - 1)
+        self.show_frame()
+
+    def move_key(self, move):
+        if not self.keys_act():
+            return
+        if not self.cursor_shown:
+            self.show_cursor()      # a move on a hidden cursor only shows it
+            return
+        cs = self.cell_size
+        x = self.cursor_col * cs + cs // 2
+        y = TOOLBAR_HEIGHT + self.cursor_row * cs + cs // 2
+        if move == "uncover":
+            self.board_press("left", "l", x, y)
+        elif move == "mark":
+            self.board_press("right", "r", x, y)
+        else:
+            self.board_press("right", "lr", x, y)
 
     # ------------------------------------------------------------ scores
 
@@ -875,6 +944,15 @@ class Model:
             x = number(args[2], 2147483647)
             y = number(args[3], 2147483647)
             self.form_mouse_down(args[0].decode(), held, x, y)
+        elif cmd == b"key":
+            need(1)
+            key = args[0].decode("latin-1")
+            if key in CURSOR_KEYS:
+                self.cursor_key(key)
+            elif key in MOVE_KEYS:
+                self.move_key(key)
+            else:
+                raise CommandError("bad key")
         elif cmd in (b"hint", b"pause", b"sound", b"info", b"bigger", b"smaller",
                      b"second", b"tick", b"dump", b"quit"):
             need(0)

@@ -418,6 +418,37 @@ class ScriptGen:
             return
         self.put("press %s %s %d %d" % (b, held, x, y))
 
+    def act_keys(self):
+        """A few keys, mostly cursor moves, now and then one in pause."""
+        for _ in range(self.rng.randrange(1, 8)):
+            r = self.rng.random()
+            if r < 0.65:
+                self.put("key " + self.rng.choice(bm.CURSOR_KEYS))
+            elif r < 0.95:
+                self.put("key " + self.rng.choice(bm.MOVE_KEYS))
+            else:
+                self.act_pause()
+
+    def key_to(self, col, row):
+        """Takes the cursor to a cell by keys: shown first if hidden, then by
+        steps from where it stands or from an edge."""
+        m = self.m
+        if not m.cursor_shown:
+            self.put("key " + self.rng.choice(bm.CURSOR_KEYS + bm.MOVE_KEYS))
+        if self.rng.random() < 0.3:
+            self.put("key " + ("home" if col < m.cols // 2 else "end"))
+            self.put("key " + ("pageup" if row < m.rows // 2 else "pagedown"))
+        dc, dr = col - m.cursor_col, row - m.cursor_row
+        steps = ["right" if dc > 0 else "left"] * abs(dc) + ["down" if dr > 0 else "up"] * abs(dr)
+        self.rng.shuffle(steps)
+        for step in steps:
+            self.put("key " + step)
+
+    def key_move(self, move, col, row):
+        """A move made by keys at a cell instead of a press."""
+        self.key_to(col, row)
+        self.put("key " + move)
+
     def act_ticks(self):
         for _ in range(self.rng.choice([1, 1, 2, 3, 5, 9, 10, 10, 11, 12])):
             self.put("tick")
@@ -504,6 +535,8 @@ class ScriptGen:
             b"pause 1", b"bigger 2", b"smaller x", b"press left lm", b"   ", b"", b"#",
             b"# comment", b"  dump   ", b"seed 00000000004294967295", b"screen 0 0",
             b"new  2", b" new   1 ", b"tick", b"press  left  l  70  70",
+            b"key", b"key Left", b"key left right", b"key space", b"keys left", b"key\tleft",
+            b"key 4", b"  key   home  ", b"key uncover\r",
             b"seed " + b"0" * 5000 + b"9", b"seed " + b"9" * 5000, b"new " + b"0" * 5000 + b"1",
             b"press left l " + b"0" * 5000 + b"70 70", b"screen " + b"1" * 5000 + b" 5"]))
 
@@ -518,6 +551,7 @@ class ScriptGen:
         m = self.m
         todo = self.cells(lambda c, s: s == bm.COVERED or s == bm.MARKED)
         self.rng.shuffle(todo)
+        by_keys = self.rng.choice([0, 0, 0.2, 0.5, 1])
         for col, row in todo:
             if not self.running() or self.ended:
                 return
@@ -535,11 +569,23 @@ class ScriptGen:
                 self.act_ticks()
             elif r < 0.10:
                 self.act_pause()
+            elif r < 0.12:
+                self.act_keys()
             if not self.running() or self.ended:
                 return
             i = col + row * 30
             mine = m.content[i] == bm.MINE
-            if mine and m.shown[i] == bm.COVERED:
+            if self.rng.random() < by_keys:
+                if mine and m.shown[i] == bm.COVERED:
+                    self.key_move("mark", col, row)
+                elif not mine and m.shown[i] == bm.MARKED:
+                    self.key_move("mark", col, row)
+                    self.put("key uncover")
+                elif not mine and m.shown[i] == bm.COVERED:
+                    self.key_move("uncover", col, row)
+                    if self.rng.random() < 0.1:
+                        self.put("key chord")
+            elif mine and m.shown[i] == bm.COVERED:
                 b = self.rng.choice(["right", "right", "middle"])
                 self.press(b, self.held_for(b), col, row)
             elif not mine and m.shown[i] == bm.MARKED:
@@ -652,7 +698,7 @@ class ScriptGen:
         rng = self.rng
         if rng.random() < 0.3:
             for _ in range(rng.randrange(1, 6)):
-                self.put(rng.choice(["press left l 100 100", "hint", "pause", "second", "tick",
+                self.put(rng.choice(["press left l 100 100", "hint", "pause", "second", "tick", "key left",
                                      "bigger", "smaller", "info", "sound", "dump", "new -1",
                                      "# before the seed", "name Early"]))
         self.put("seed %d" % rng.randrange(0, 2 ** 32))
@@ -695,6 +741,7 @@ class ScriptGen:
                 (3, self.act_malformed), (0.3, lambda: self.put("seed %d" % rng.randrange(2 ** 32))),
                 (0.4, lambda: self.put(rng.choice(["quit", "quit", " quit ", "quit\r"]))),
                 (0.5, self.play_to_win), (0.4, self.lose), (4, self.act_solve_then_hint), (2, self.act_wrong_mark_hint),
+                (5, self.act_keys),
             ]
             weights = [w for w, _ in actions]
             if rng.random() < 0.9:

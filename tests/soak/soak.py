@@ -97,8 +97,11 @@ class Generator:
     def line(self):
         rng = self.rng
         r = rng.random()
-        if r < 0.40:
+        if r < 0.34:
             return self.press()
+        if r < 0.40:
+            return "key " + rng.choice(["left", "right", "up", "down", "home", "end", "pageup",
+                                        "pagedown", "uncover", "uncover", "mark", "chord"])
         if r < 0.50:
             return "tick"
         if r < 0.58:

@@ -8,7 +8,7 @@
 #include <QtMath>
 #include <cstdlib>
 
-#include "board_picture.h"
+#include "board/board_picture.h"
 
 namespace {
 
@@ -167,16 +167,20 @@ TEST(NumberFontTest, LargestSizeWhoseOneIsLowerThanTheFace) {
   EXPECT_EQ(tiny.NumberFont().pointSize(), 1);
 }
 
+// Whether the cell at (1, 1) shows the picture `name` in its middle.
+bool ShowsAsset(const QImage& image, int size, const char* name) {
+  const QImage asset = Asset(name);
+  const QPoint at(size + size / 2 - asset.width() / 2, size + size / 2 - asset.height() / 2);
+  return image.copy(QRect(at, asset.size())).convertToFormat(QImage::Format_RGB32) == asset;
+}
+
 TEST(NumberFontTest, PictureSetSwitchesAt35) {
   BoardPicture picture;
-  picture.FitNumberFont(34);
-  EXPECT_EQ(picture.MinePicture().size(), Asset("BMP1_0").size());
-  EXPECT_EQ(picture.MarkPicture().size(), Asset("BMP0_0").size());
-  picture.FitNumberFont(35);
-  EXPECT_EQ(picture.MinePicture().size(), Asset("BMP1_1").size());
-  EXPECT_EQ(picture.WrongMarkPicture().size(), Asset("BMP2_1").size());
-  picture.FitNumberFont(34);
-  EXPECT_EQ(picture.WrongMarkPicture().size(), Asset("BMP2_0").size());
+  EXPECT_TRUE(ShowsAsset(DrawOne(picture, 11, 34), 34, "BMP1_0"));
+  EXPECT_TRUE(ShowsAsset(DrawOne(picture, 10, 34), 34, "BMP0_0"));
+  EXPECT_TRUE(ShowsAsset(DrawOne(picture, 11, 35), 35, "BMP1_1"));
+  EXPECT_TRUE(ShowsAsset(DrawOne(picture, 12, 35), 35, "BMP2_1"));
+  EXPECT_TRUE(ShowsAsset(DrawOne(picture, 12, 34), 34, "BMP2_0"));
 }
 
 TEST(CoveredBoardTest, EqualsCoveredCellsButForTwoPixels) {

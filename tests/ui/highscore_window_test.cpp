@@ -22,7 +22,7 @@ using uitest::WinByClicks;
 
 TEST(HighscoreTest, DefaultTableInAFixedGrid) {
   Program program;
-  THighscore& scores = program.scores;
+  THighscore scores{program.window.Logic()};
   EXPECT_EQ(scores.windowTitle(), QStringLiteral("Highscore"));
   EXPECT_EQ(scores.size(), QSize(518, 227));
   EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->geometry(), QRect(16, 16, 487, 153));
@@ -103,7 +103,7 @@ TEST(HighscoreTest, LongNameRunsOnOneLineToTheCellEdge) {
   file.write("Maximilian Mustermann\r\n125\r\n");
   for (int i = 1; i < 20; ++i) file.write("Nobody\r\n5999\r\n");
   file.close();
-  TMainWindow window{dir.path().toStdString()};
+  TMainWindow window{dir.path().toStdString()};  // reads the scores
   THighscore scores{window.Logic()};
   scores.show();
   auto* table = Child<QTableWidget>(&scores, "Table");

@@ -16,19 +16,20 @@ using uitest::WhenModal;
 
 TEST(InfoDialogTest, FoldsOnEveryOpeningAndUnfoldsOnce) {
   Program program;
-  TInfo& info = program.info;
   ASSERT_EQ(TInfo::HelpText().size(), 64);
-  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->count(), 64);
-  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(0)->text(),
-            QStringLiteral("How to play Brelvox"));
-  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(8)->text(),
-            QStringLiteral("according to your screen resulution,"));
-  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(28)->text(),
-            QStringLiteral("beause you can only guess which field"));
-  EXPECT_FALSE(Child<QLabel>(&info, "Image1")->pixmap().isNull());
-
-  WhenModal([&info](QWidget* modal) {
-    ASSERT_EQ(modal, &info);
+  TInfo* opened = nullptr;
+  WhenModal([&opened](QWidget* modal) {
+    opened = qobject_cast<TInfo*>(modal);
+    ASSERT_NE(opened, nullptr);
+    TInfo& info = *opened;
+    EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->count(), 64);
+    EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(0)->text(),
+              QStringLiteral("How to play Brelvox"));
+    EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(8)->text(),
+              QStringLiteral("according to your screen resulution,"));
+    EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->item(28)->text(),
+              QStringLiteral("beause you can only guess which field"));
+    EXPECT_FALSE(Child<QLabel>(&info, "Image1")->pixmap().isNull());
     EXPECT_EQ(info.size(), QSize(330, 245));
     EXPECT_EQ(Child<QLabel>(&info, "Version")->text(), QStringLiteral("Ver. 1.2"));
     Child<QPushButton>(&info, "HowButton")->click();
@@ -44,11 +45,14 @@ TEST(InfoDialogTest, FoldsOnEveryOpeningAndUnfoldsOnce) {
     info.close();  // the close box keeps the height
   });
   Child<QPushButton>(&program.window, "InfoButton")->click();
+  ASSERT_NE(opened, nullptr);
+  TInfo& info = *opened;
   EXPECT_EQ(info.height(), 456);
   // Info before any game leaves the window at the toolbar-only height.
   EXPECT_EQ(program.window.height(), 50);
 
-  WhenModal([&info](QWidget*) {
+  WhenModal([&info](QWidget* modal) {
+    ASSERT_EQ(modal, &info);  // the same dialog each time
     EXPECT_EQ(info.height(), 245);
     EXPECT_TRUE(Child<QPushButton>(&info, "HowButton")->isEnabled());
     Child<QPushButton>(&info, "BackButton")->click();
@@ -59,10 +63,11 @@ TEST(InfoDialogTest, FoldsOnEveryOpeningAndUnfoldsOnce) {
 
 TEST(InfoDialogTest, HelpLinesFitTheList) {
   Program program;
-  program.info.show();
-  program.info.setFixedHeight(TInfo::kUnfoldedHeight);
+  TInfo info{program.window.Logic(), [] {}};
+  info.show();
+  info.setFixedHeight(TInfo::kUnfoldedHeight);
   QApplication::processEvents();
-  const QListWidget* list = Child<QListWidget>(&program.info, "ListBox1");
+  const QListWidget* list = Child<QListWidget>(&info, "ListBox1");
   const QFontMetrics metrics(list->font());
   const int room = list->viewport()->width() - 4;
   for (const QString& line : TInfo::HelpText())

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keyboard in the main window: shortcuts press the toolbar buttons, and
-// the board cursor makes the moves a mouse would, with its frame painted on
-// the window only.
+// The keyboard in the main window: shortcuts press the toolbar buttons, the
+// cursor keys run the logic's cursor commands, and the cursor's frame is
+// painted on the window only.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,14 +10,12 @@
 #include <QTimer>
 #include <functional>
 
+#include "dialogs/info_dialog.h"
+#include "dialogs/level_chooser.h"
 #include "game/board.h"
-#include "glyph_button.h"
-#include "highscore_window.h"
-#include "info_dialog.h"
-#include "keyboard_control.h"
-#include "level_chooser.h"
-#include "main_window.h"
 #include "program.h"
+#include "widgets/glyph_button.h"
+#include "window/main_window.h"
 
 namespace {
 
@@ -35,7 +33,7 @@ struct Program : uitest::Program {
     WhenModal([level](QWidget* modal) {
       auto* chooser = qobject_cast<TLevelChoose*>(modal);
       ASSERT_NE(chooser, nullptr);
-      chooser->SelectIndex(level);
+      uitest::PickLevel(chooser, level);
       QTest::keyClick(chooser, Qt::Key_Return);
     });
     Key(Qt::Key_N, Qt::ControlModifier);
@@ -43,6 +41,24 @@ struct Program : uitest::Program {
 
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
+  }
+
+  // A key held down: its second and later presses come auto-repeated.
+  void Repeat(int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&window, &press);
+  }
+
+  QPoint Cursor() {
+    const brelvox::ControlStates& c = window.Logic().Controls();
+    return c.cursorShown ? QPoint(c.cursorCol, c.cursorRow) : QPoint(-1, -1);
+  }
+
+  // The frame's cell on the window; empty while hidden.
+  QRect Frame() {
+    if (Cursor().x() < 0) return {};
+    const int size = State().CellSize;
+    return QRect(Cursor().x() * size, 49 + Cursor().y() * size, size, size);
   }
 
   std::uint8_t Shown(int col, int row) { return State().board.at(brelvox::ShownLayer, col, row); }
@@ -89,7 +105,7 @@ TEST(KeyboardTest, ShortcutsPressTheButtonsAndNothingWhileDisabled) {
   const std::int32_t hints = program.State().HintsLeft;
   program.Key(Qt::Key_H);
   program.Key(Qt::Key_Space);
-  EXPECT_FALSE(program.window.Keyboard().CursorShown());
+  EXPECT_EQ(program.Cursor(), QPoint(-1, -1));
   program.Key(Qt::Key_Pause);
   EXPECT_EQ(program.State().Paused, 0);
   EXPECT_EQ(program.State().HintsLeft, hints);
@@ -109,85 +125,99 @@ TEST(KeyboardTest, ShortcutsPressTheButtonsAndNothingWhileDisabled) {
   EXPECT_TRUE(QFile::exists(program.dir.filePath(QStringLiteral("Brelvox.ini"))));
 }
 
-// Keys and mouse presses at the same cells leave the same layers.
-TEST(KeyboardTest, CursorKeysMakeTheMouseMovesAtTheCellCentre) {
-  Program keys(11);
-  Program mouse(11);
-  keys.New(1);
-  WhenModal([](QWidget* modal) {
-    static_cast<TLevelChoose*>(modal)->SelectIndex(1);
-    Child<QPushButton>(modal, "Start")->click();
-  });
-  Child<QPushButton>(&mouse.window, "NewButton")->click();
-  ASSERT_EQ(keys.State().Cols, 24);
-
-  const KeyboardControl& cursor = keys.window.Keyboard();
-  // The first arrow shows the cursor at the centre without moving it.
-  keys.Key(Qt::Key_Left);
-  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(12, 8));
-  keys.Key(Qt::Key_End);
-  keys.Key(Qt::Key_PageDown);
-  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(23, 15));
-  keys.Key(Qt::Key_Right);  // stops at the edge
-  keys.Key(Qt::Key_Home);
-  keys.Key(Qt::Key_PageUp);
-  EXPECT_EQ(QPoint(cursor.CursorCol(), cursor.CursorRow()), QPoint(0, 0));
-
-  const int size = mouse.State().CellSize;
-  auto press = [&](int col, int row, Qt::MouseButton first, Qt::MouseButton second) {
-    const QPoint at(col * size + size / 2, 49 + row * size + size / 2);
-    QTest::mousePress(&mouse.window, first, {}, at);
-    if (second != Qt::NoButton) QTest::mousePress(&mouse.window, second, {}, at);
-    if (second != Qt::NoButton) QTest::mouseRelease(&mouse.window, second, {}, at);
-    QTest::mouseRelease(&mouse.window, first, {}, at);
-  };
-  // Walk the top rows: mark every covered cell with F, unmark half with
-  // Ctrl+Space, then uncover with Space / Enter and chord with D. The mouse
-  // chord is its two presses, so the keys make the left press first.
-  for (int col = 0; col < 24 && !keys.State().GameOver; ++col) {
-    for (int row = 0; row < 3; ++row) {
-      keys.Key(Qt::Key_F);
-      press(col, row, Qt::RightButton, Qt::NoButton);
-      if ((col + row) % 2) {
-        keys.Key(Qt::Key_Space, Qt::ControlModifier);
-        press(col, row, Qt::RightButton, Qt::NoButton);
-        keys.Key(row ? Qt::Key_Return : Qt::Key_Space);
-        press(col, row, Qt::LeftButton, Qt::NoButton);
-      }
-      if (col % 5 == 4) {
-        keys.Key(Qt::Key_Space);
-        keys.Key(Qt::Key_D);
-        press(col, row, Qt::LeftButton, Qt::RightButton);
-      }
-      keys.Key(Qt::Key_Down);
-    }
-    keys.Key(Qt::Key_PageUp);
-    keys.Key(Qt::Key_Right);
+// Each key runs its command: the cursor keys with any modifier and held
+// down, the moves on the board without Alt or Meta and never auto-repeated.
+TEST(KeyboardTest, CursorAndMoveKeysRunTheirCommands) {
+  Program program(11);
+  program.New(1);
+  ASSERT_EQ(program.State().Cols, 24);
+  const std::vector<std::pair<int, QPoint>> moves = {
+      {Qt::Key_Left, {12, 8}},      {Qt::Key_Left, {11, 8}}, {Qt::Key_End, {23, 8}},
+      {Qt::Key_PageDown, {23, 15}}, {Qt::Key_Up, {23, 14}},  {Qt::Key_Home, {0, 14}},
+      {Qt::Key_PageUp, {0, 0}},     {Qt::Key_Right, {1, 0}}, {Qt::Key_Down, {1, 1}}};
+  for (const auto& [key, at] : moves) {
+    program.Key(key);
+    EXPECT_EQ(program.Cursor(), at) << key;
   }
-  int changed = 0;
-  for (int col = 0; col < 24; ++col)
-    for (int row = 0; row < 3; ++row) changed += keys.Shown(col, row) != brelvox::cellCovered;
-  EXPECT_GT(changed, 5);
-  EXPECT_EQ(keys.State().GameOver, mouse.State().GameOver);
-  EXPECT_EQ(keys.State().board.cells, mouse.State().board.cells);
+  program.Repeat(Qt::Key_Right);
+  program.Key(Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(program.Cursor(), QPoint(3, 1));
+
+  auto goTo = [&program](QPoint cell) {
+    program.Key(Qt::Key_Home);
+    program.Key(Qt::Key_PageUp);
+    for (int i = 0; i < cell.x(); ++i) program.Key(Qt::Key_Right);
+    for (int i = 0; i < cell.y(); ++i) program.Key(Qt::Key_Down);
+  };
+  // The first covered cell without a mine, or with a count of zero.
+  auto coveredCell = [&program](bool zero) {
+    const brelvox::GameState& s = program.State();
+    for (int row = 0; row < s.Rows; ++row) {
+      for (int col = 0; col < s.Cols; ++col) {
+        const std::uint8_t content = s.board.at(brelvox::ContentLayer, col, row);
+        if (program.Shown(col, row) == brelvox::cellCovered &&
+            (zero ? content == 0 : content != brelvox::cellMine)) {
+          return QPoint(col, row);
+        }
+      }
+    }
+    return QPoint(-1, -1);
+  };
+
+  const QPoint marked = coveredCell(false);
+  goTo(marked);
+  auto shown = [&program, marked] { return program.Shown(marked.x(), marked.y()); };
+  program.Key(Qt::Key_F, Qt::AltModifier);
+  program.Repeat(Qt::Key_F);
+  EXPECT_EQ(shown(), brelvox::cellCovered);
+  program.Key(Qt::Key_F);
+  EXPECT_EQ(shown(), brelvox::cellMarked);
+  program.Key(Qt::Key_Space, Qt::ControlModifier);
+  EXPECT_EQ(shown(), brelvox::cellCovered);
+  program.Key(Qt::Key_F);
+  program.Key(Qt::Key_Space);  // a marked cell stays
+  EXPECT_EQ(shown(), brelvox::cellMarked);
+  program.Key(Qt::Key_F);
+
+  // Space, Return and Enter uncover, and D chords, each at a covered cell
+  // without a mine; the chord's cell has none around it either.
+  for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    const QPoint cell = coveredCell(false);
+    goTo(cell);
+    program.Repeat(key);
+    EXPECT_EQ(program.Shown(cell.x(), cell.y()), brelvox::cellCovered);
+    program.Key(key);
+    EXPECT_NE(program.Shown(cell.x(), cell.y()), brelvox::cellCovered) << key;
+  }
+  const QPoint zero = coveredCell(true);
+  ASSERT_GE(zero.x(), 0);
+  goTo(zero);
+  program.Key(Qt::Key_D);
+  for (int dc = -1; dc <= 1; ++dc) {
+    for (int dr = -1; dr <= 1; ++dr) {
+      if ((dc || dr) && program.State().InArea(zero.x() + dc, zero.y() + dr)) {
+        EXPECT_NE(program.Shown(zero.x() + dc, zero.y() + dr), brelvox::cellCovered);
+      }
+    }
+  }
+  EXPECT_EQ(program.State().GameOver, 0);
 }
 
 TEST(KeyboardTest, CursorFrameIsOnTheWindowAndNeverInTheBoardPicture) {
   Program program;
   program.New(0);
-  const KeyboardControl& cursor = program.window.Keyboard();
-  EXPECT_FALSE(cursor.CursorShown());
+  EXPECT_TRUE(program.Frame().isEmpty());
   const int size = program.State().CellSize;
   const QImage before = program.Shot();
 
   program.Key(Qt::Key_Down);
-  const QRect frame = cursor.CursorRect();
+  const QRect frame = program.Frame();
   EXPECT_EQ(frame, QRect(4 * size, 49 + 4 * size, size, size));
   QImage shot = program.Shot();
   EXPECT_EQ(shot.pixel(frame.topLeft()), kFrameOuter);
   EXPECT_EQ(shot.pixel(frame.bottomRight()), kFrameOuter);
   // Inside the frame, and everywhere else, the window shows the picture.
-  const QImage& picture = program.window.Image().Image();
+  const QImage picture = uitest::BoardOf(program.State());
   EXPECT_NE(picture.pixel(frame.left(), frame.top() - 49) | 0xFF000000, kFrameOuter);
   EXPECT_EQ(shot.pixel(frame.center()), picture.pixel(frame.center() - QPoint(0, 49)));
   EXPECT_EQ(shot.copy(0, 49, size * 8, size * 4), before.copy(0, 49, size * 8, size * 4));
@@ -196,30 +226,31 @@ TEST(KeyboardTest, CursorFrameIsOnTheWindowAndNeverInTheBoardPicture) {
   program.Key(Qt::Key_Up);
   shot = program.Shot();
   EXPECT_EQ(shot.pixel(frame.topLeft()), before.pixel(frame.topLeft()));
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().topLeft()), kFrameOuter);
+  EXPECT_EQ(shot.pixel(program.Frame().topLeft()), kFrameOuter);
 
   // Gone while paused, back afterwards; a new size moves it with the cell.
   program.Key(Qt::Key_P);
-  EXPECT_TRUE(cursor.CursorRect().isEmpty());
+  EXPECT_TRUE(program.Frame().isEmpty());
   program.Key(Qt::Key_P);
   program.Key(Qt::Key_Minus, Qt::ControlModifier);
   const int smaller = program.State().CellSize;
   ASSERT_LT(smaller, size);
-  EXPECT_EQ(cursor.CursorRect(), QRect(4 * smaller, 49 + 3 * smaller, smaller, smaller));
+  EXPECT_EQ(program.Frame(), QRect(4 * smaller, 49 + 3 * smaller, smaller, smaller));
   shot = program.Shot();
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().bottomRight()), kFrameOuter);
+  EXPECT_EQ(shot.pixel(program.Frame().bottomRight()), kFrameOuter);
 
   // A cell change under the cursor repaints the cell, frame included.
   program.Key(Qt::Key_F);
   shot = program.Shot();
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().topLeft()), kFrameOuter);
-  EXPECT_EQ(shot.pixel(cursor.CursorRect().center()),
-            picture.pixel(cursor.CursorRect().center() - QPoint(0, 49)));
+  EXPECT_EQ(shot.pixel(program.Frame().topLeft()), kFrameOuter);
+  const QImage marked = uitest::BoardOf(program.State(), 1, uitest::Drawn::CellByCell);
+  EXPECT_EQ(shot.pixel(program.Frame().center()),
+            marked.pixel(program.Frame().center() - QPoint(0, 49)));
 
   // A mouse press on the board hides it.
-  const QPoint at = cursor.CursorRect().center();
+  const QPoint at = program.Frame().center();
   QTest::mouseClick(&program.window, Qt::RightButton, {}, at);
-  EXPECT_FALSE(cursor.CursorShown());
+  EXPECT_TRUE(program.Frame().isEmpty());
   shot = program.Shot();
   EXPECT_NE(shot.pixel(at - QPoint(smaller / 2, smaller / 2)), kFrameOuter);
 }
@@ -280,7 +311,7 @@ TEST(KeyboardTest, DialogsWorkByKeysWithAFocusFrame) {
   });
   program.Key(Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(program.State().Rows, 0);
-  EXPECT_FALSE(program.levels.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   // Each opening starts on the levels again; Shift+Tab twice comes round to
   // Start, and Space starts the level picked by the arrow.
   WhenModal([](QWidget* chooser) {
@@ -314,12 +345,12 @@ TEST(KeyboardTest, DialogsWorkByKeysWithAFocusFrame) {
       CloseIfOpen(table);
     });
     Type(info, Qt::Key_Return);
-    EXPECT_FALSE(program.scores.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), info);
     QTest::keyClick(info, Qt::Key_Escape);
     CloseIfOpen(info);
   });
   program.Key(Qt::Key_F1);
-  EXPECT_FALSE(program.info.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(seen.join(QLatin1Char(' ')).toStdString(),
             "BackButton HowButton ScoresButton Highscore");
   EXPECT_EQ(program.State().Paused, 0);

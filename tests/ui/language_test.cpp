@@ -16,7 +16,7 @@
 
 #include "app/score_file.h"
 #include "program.h"
-#include "translations.h"
+#include "shell/translations.h"
 
 namespace {
 
@@ -113,9 +113,9 @@ class FitTest : public ::testing::TestWithParam<const char*> {
   void SetUp() override {
     const QLocale locale(QString::fromLatin1(GetParam()));
     // English is the texts in the code; every other language has a catalogue.
-    ASSERT_EQ(InstallTranslators(*qApp, locale), locale.language() != QLocale::English);
+    ASSERT_EQ(translators_.Install(locale), locale.language() != QLocale::English);
   }
-  void TearDown() override { RemoveTranslators(*qApp); }
+  Translators translators_{*qApp};
 };
 
 TEST_P(FitTest, EveryTextFitsItsPlace) {
@@ -129,22 +129,25 @@ TEST_P(FitTest, EveryTextFitsItsPlace) {
   problems << Clipped(&program.window);
 
   // The level chooser with each level's description.
-  program.levels.show();
+  TLevelChoose levels;
+  levels.show();
   for (int level = 0; level < brelvox::kLevelCount; ++level) {
-    program.levels.SelectIndex(level);
-    problems << Clipped(&program.levels);
+    uitest::PickLevel(&levels, level);
+    problems << Clipped(&levels);
   }
-  program.levels.hide();
+  levels.hide();
 
   // The info dialog unfolded, so the help list shows too.
-  program.info.show();
-  Child<QPushButton>(&program.info, "HowButton")->click();
-  problems << Clipped(&program.info);
-  program.info.hide();
+  TInfo info{program.window.Logic(), [] {}};
+  info.show();
+  Child<QPushButton>(&info, "HowButton")->click();
+  problems << Clipped(&info);
+  info.hide();
 
-  program.scores.show();
-  problems << Clipped(&program.scores);
-  program.scores.hide();
+  THighscore scores{program.window.Logic()};
+  scores.show();
+  problems << Clipped(&scores);
+  scores.hide();
 
   CheckWhenModal(problems);
   program.window.AskName();
@@ -171,9 +174,11 @@ namespace {
 // The score file never depends on the language: only the default entry's
 // name is shown translated, and a name the player typed stays as typed.
 TEST(LanguageTest, ScoresShowTranslatedButStayEnglishInTheFile) {
-  ASSERT_TRUE(InstallTranslators(*qApp, QLocale(QStringLiteral("de_DE"))));
+  Translators translators(*qApp);
+  ASSERT_TRUE(translators.Install(QLocale(QStringLiteral("de_DE"))));
   Program program;
-  auto* table = Child<QTableWidget>(&program.scores, "Table");
+  THighscore scores{program.window.Logic()};
+  auto* table = Child<QTableWidget>(&scores, "Table");
   EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Leicht"));
   EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("99:59 – Niemand"));
 
@@ -191,7 +196,7 @@ TEST(LanguageTest, ScoresShowTranslatedButStayEnglishInTheFile) {
     dialog->accept();
   });
   program.window.Logic().SubmitScore(0, 61);
-  RemoveTranslators(*qApp);
+  translators.Remove();
   EXPECT_EQ(shown,
             QStringList({QStringLiteral("1:1 – Nobody"), QStringLiteral("99:59 – Niemand")}));
 
@@ -209,7 +214,7 @@ TEST(LanguageTest, PlainCLocaleStaysEnglish) {
   qputenv("LANGUAGE", "de:fr");
   qputenv("LC_ALL", "C.UTF-8");
   EXPECT_EQ(MessagesLocale(), QLocale::c());
-  EXPECT_FALSE(InstallTranslators(*qApp, MessagesLocale()));
+  EXPECT_FALSE(Translators(*qApp).Install(MessagesLocale()));
   qputenv("LANGUAGE", language);
   if (all.isNull())
     qunsetenv("LC_ALL");

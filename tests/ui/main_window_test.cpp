@@ -14,16 +14,17 @@
 #include <memory>
 #include <vector>
 
-#include "bevel_panel.h"
 #include "game/level_table.h"
-#include "glyph_button.h"
-#include "vex_digital.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/glyph_button.h"
+#include "widgets/vex_digital.h"
 
 #include "program.h"
 
 namespace {
 
 using brelvox::LevelTable;
+using uitest::BoardOf;
 using uitest::Child;
 using uitest::CoveredCell;
 using uitest::Program;
@@ -111,7 +112,6 @@ TEST(MainWindowTest, ClientSizeAndBoardPerLevelAtDefaultSizes) {
     const int size = defaults[level];
     // Outer sizes max(cols * size + 9, 609) x rows * size + 76, less the frame.
     EXPECT_EQ(w.size(), QSize(std::max(cols * size + 9, 609) - 6, rows * size + 52));
-    EXPECT_EQ(w.Image().Image().size(), QSize(cols * size, rows * size));
     EXPECT_EQ(Child<TVexDigital>(&w, "DigHint")->Value(), LevelTable::Hints[level]);
     EXPECT_TRUE(Child<QPushButton>(&w, "PauseButton")->isEnabled());
     EXPECT_TRUE(Child<QPushButton>(&w, "HintButton")->isEnabled());
@@ -119,9 +119,10 @@ TEST(MainWindowTest, ClientSizeAndBoardPerLevelAtDefaultSizes) {
     EXPECT_EQ(Child<QTimer>(&w, "TimeTimer")->interval(), 1000);
     EXPECT_EQ(Child<QPushButton>(&w, "PauseButton")->text(), QStringLiteral("Pause"));
 
-    // The window shows the board picture 49 pixels down.
+    // The window shows the board's picture 49 pixels down.
     const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage& board = w.Image().Image();
+    const QImage board = BoardOf(program.State());
+    ASSERT_EQ(board.size(), QSize(cols * size, rows * size));
     for (int y = 0; y < board.height(); y += 3)
       for (int x = 0; x < board.width(); x += 3)
         ASSERT_EQ(shown.pixel(x, y + 49), board.pixel(x, y)) << x << "," << y;
@@ -149,8 +150,10 @@ TEST(MainWindowTest, SizeButtonsResizeWindowAndPicture) {
   program.New(1);
   Child<QPushButton>(&w, "DownButton")->click();
   EXPECT_EQ(w.size(), QSize(24 * 30 + 9 - 6, 16 * 30 + 52));
-  EXPECT_EQ(w.Image().Image().size(), QSize(24 * 30, 16 * 30));
-  EXPECT_EQ(w.Image().CellSize(), 30);
+  EXPECT_EQ(program.State().CellSize, 30);
+  const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown.copy(0, 49, 24 * 30, 16 * 30),
+            BoardOf(program.State(), 1, uitest::Drawn::CellByCell));
 }
 
 TEST(MainWindowTest, MousePressesReachTheBoard) {
@@ -169,7 +172,7 @@ TEST(MainWindowTest, MousePressesReachTheBoard) {
   EXPECT_EQ(state.board.at(brelvox::ShownLayer, cell.x(), cell.y()), brelvox::cellMarked);
   QApplication::processEvents();
   const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(shown.pixel(at), w.Image().Image().pixel(at.x(), at.y() - 49));
+  EXPECT_EQ(shown.pixel(at), BoardOf(state).pixel(at.x(), at.y() - 49));
 
   // A press in the toolbar row of the window does nothing.
   QTest::mousePress(&w, Qt::RightButton, {}, QPoint(at.x(), 48));

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
+#include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
+#include "board/board_picture.h"
 
 namespace uitest {
 
@@ -13,9 +16,12 @@ void WhenModal(std::function<void(QWidget*)> answer) {
 }
 
 Program::Program() {
-  info.SetHighscore(&scores);
-  window.SetDialogs(&levels, &info, &scores);
   window.show();
+}
+
+void PickLevel(QWidget* chooser, int level) {
+  const QByteArray name = "levelItem" + QByteArray::number(level);
+  Child<QRadioButton>(chooser, name.constData())->click();
 }
 
 void Program::New(int level) {
@@ -25,7 +31,7 @@ void Program::New(int level) {
     if (level < 0) {
       Child<QPushButton>(chooser, "Cancel")->click();
     } else {
-      chooser->SelectIndex(level);
+      PickLevel(chooser, level);
       Child<QPushButton>(chooser, "Start")->click();
     }
   });
@@ -34,7 +40,8 @@ void Program::New(int level) {
 
 void WinByClicks(Program& program, std::function<void(QWidget*)> answer) {
   QTimer watcher;
-  QWidget* last = nullptr;
+  // A guarded pointer: the next dialog may be made where the last one was.
+  QPointer<QWidget> last;
   QObject::connect(&watcher, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == last) return;
@@ -55,6 +62,21 @@ void WinByClicks(Program& program, std::function<void(QWidget*)> answer) {
     }
   }
   watcher.stop();
+}
+
+QImage BoardOf(const brelvox::GameState& state, qreal ratio, Drawn drawn) {
+  BoardPicture picture;
+  picture.SetDevicePixelRatio(ratio);
+  picture.FitNumberFont(state.CellSize);
+  picture.Resize(state.Cols * state.CellSize, state.Rows * state.CellSize);
+  if (drawn == Drawn::OnCoveredBoard) picture.DrawCoveredBoard(state.Cols, state.Rows);
+  for (int row = 0; row < state.Rows; ++row)
+    for (int col = 0; col < state.Cols; ++col) {
+      const std::uint8_t code = state.board.at(brelvox::ShownLayer, col, row);
+      if (code != brelvox::cellCovered || drawn == Drawn::CellByCell)
+        picture.DrawCell(code, col, row);
+    }
+  return picture.Image().convertToFormat(QImage::Format_RGB32);
 }
 
 QPoint CoveredCell(const brelvox::GameState& state) {

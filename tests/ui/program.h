@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's four windows in a scratch directory, as the GUI tests drive
-// them, and how the tests reach into them: every widget by its name.
+// The program in a scratch directory, built as the program builds it, and
+// how the tests reach into it: every widget by its name.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,11 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
-#include "highscore_window.h"
-#include "info_dialog.h"
-#include "level_chooser.h"
-#include "main_window.h"
+#include "dialogs/highscore_window.h"
+#include "dialogs/info_dialog.h"
+#include "dialogs/level_chooser.h"
+#include "window/main_window.h"
 
 namespace uitest {
 
@@ -34,14 +35,11 @@ T* Child(const QObject* parent, const char* name) {
 // Runs `answer` on the next modal window once its modal loop runs.
 void WhenModal(std::function<void(QWidget*)> answer);
 
-// The four windows of the program in a scratch directory.
+// The main window in a scratch directory; it builds its dialogs when a
+// command first shows them.
 struct Program {
   QTemporaryDir dir;
   TMainWindow window{dir.path().toStdString()};
-  // The dialogs belong to the main window, as in the program.
-  TLevelChoose levels{&window};
-  TInfo info{window.Logic(), &window};
-  THighscore scores{window.Logic(), &window};
 
   Program();
 
@@ -51,9 +49,19 @@ struct Program {
   const brelvox::GameState& State() { return window.Logic().State(); }
 };
 
+// Selects `level` (0..3) in a level chooser.
+void PickLevel(QWidget* chooser, int level);
+
 // Wins the running game through real mouse clicks on the window, while
 // `answer` handles every modal window that appears, in order.
 void WinByClicks(Program& program, std::function<void(QWidget*)> answer);
+
+// The board as the window must show it: the picture of the shown layer
+// drawn afresh at `ratio`, on a new covered board or, after a size change,
+// cell by cell.
+enum class Drawn { OnCoveredBoard, CellByCell };
+QImage BoardOf(const brelvox::GameState& state, qreal ratio = 1,
+               Drawn drawn = Drawn::OnCoveredBoard);
 
 // A covered cell of the running game, or (-1, -1).
 QPoint CoveredCell(const brelvox::GameState& state);

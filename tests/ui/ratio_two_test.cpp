@@ -10,8 +10,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "board/board_picture.h"
 #include "program.h"
-#include "vex_digital.h"
+#include "widgets/vex_digital.h"
 
 namespace {
 
@@ -48,10 +49,6 @@ TEST(RatioTwoTest, BoardNumbersAndPicturesUseTheDevicePixels) {
   ASSERT_EQ(w.devicePixelRatioF(), 2.0);
   const auto& state = program.State();
   const int s = state.CellSize;
-  const QImage& board = w.Image().Image();
-  EXPECT_EQ(board.deviceIndependentSize().toSize(), QSize(state.Cols * s, state.Rows * s));
-  EXPECT_EQ(board.size(), QSize(2 * state.Cols * s, 2 * state.Rows * s));
-
   for (int code = 1; code <= 8; ++code) w.DrawCell(static_cast<std::uint8_t>(code), code % 8, 0);
   w.DrawCell(brelvox::cellMine, 0, 1);
   const QImage shown = Grab(&w);
@@ -63,8 +60,7 @@ TEST(RatioTwoTest, BoardNumbersAndPicturesUseTheDevicePixels) {
   // The mine is the 2x picture, copied pixel for pixel.
   const QImage mine = Asset2x(s < BoardPicture::kLargePicturesFrom ? QStringLiteral("BMP1_0")
                                                                    : QStringLiteral("BMP1_1"));
-  const QSize size = w.Image().MinePicture().size();
-  ASSERT_EQ(mine.size(), 2 * size);
+  const QSize size = mine.size() / 2;
   const QPoint at(s / 2 - size.width() / 2, brelvox::ToolbarHeight + s + s / 2 - size.height() / 2);
   EXPECT_EQ(shown.copy(QRect(2 * at, mine.size())), mine);
 }
@@ -85,9 +81,15 @@ TEST(RatioTwoTest, CountersGlyphsAndInfoPictureUseTheDevicePixels) {
   ASSERT_EQ(glyph.size(), QSize(32, 32));
   EXPECT_GT(MixedBlocks(glyph, QRect(0, 0, 16, 16)), 0);
 
-  program.info.show();
-  const QImage picture = Grab(Child<QWidget>(&program.info, "Image1"));
+  TInfo info{program.window.Logic(), [] {}};
+  info.show();
+  const QImage picture = Grab(Child<QWidget>(&info, "Image1"));
   EXPECT_EQ(picture, Asset2x(QStringLiteral("info_picture")));
+}
+
+QSize BoardSize(Program& program) {
+  const auto& state = program.State();
+  return QSize(state.Cols * state.CellSize, state.Rows * state.CellSize);
 }
 
 QScreen* Screen(const char* name) {
@@ -100,22 +102,22 @@ TEST(RatioTwoTest, MovingToAScreenOfAnotherRatioDrawsTheBoardForIt) {
   Program program;
   TMainWindow& w = program.window;
   program.New(0);
-  const QImage at2 = w.Image().Image();
+  const QRect board2(QPoint(0, 2 * brelvox::ToolbarHeight), 2 * BoardSize(program));
+  const QImage at2 = Grab(&w).copy(board2);
+  EXPECT_EQ(at2, uitest::BoardOf(program.State(), 2));
   ASSERT_NE(Screen("one"), nullptr);
   w.windowHandle()->setScreen(Screen("one"));
   QCoreApplication::processEvents();
   ASSERT_EQ(w.devicePixelRatioF(), 1.0);
   const QImage shown = Grab(&w);
   EXPECT_EQ(shown.size(), w.size());
-  EXPECT_EQ(w.Image().Image().size(), at2.deviceIndependentSize().toSize());
-  EXPECT_EQ(shown.copy(QRect(QPoint(0, brelvox::ToolbarHeight), w.Image().Image().size())),
-            w.Image().Image().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(shown.copy(QRect(QPoint(0, brelvox::ToolbarHeight), BoardSize(program))),
+            uitest::BoardOf(program.State()));
 
   w.windowHandle()->setScreen(Screen("two"));
   QCoreApplication::processEvents();
   ASSERT_EQ(w.devicePixelRatioF(), 2.0);
-  Grab(&w);
-  EXPECT_EQ(w.Image().Image(), at2);
+  EXPECT_EQ(Grab(&w).copy(board2), at2);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "vex_digital.h"
+#include "widgets/vex_digital.h"
 
 namespace {
 
@@ -78,18 +78,6 @@ TEST(VexDigitalTest, DigitsThatDoNotFitAreCutOnTheLeft) {
   EXPECT_EQ(At(image, 23, 5), GlyphColour(3));
   EXPECT_EQ(At(image, 7, 5), GlyphColour(2));
   for (int x = 0; x < 7; ++x) EXPECT_EQ(At(image, x, 5), 0u) << x;
-}
-
-TEST(VexDigitalTest, GapIsLeftAfterEveryCharacter) {
-  TVexDigital digits;
-  MakeClock(digits);
-  digits.setGeometry(0, 0, 60, 25);
-  digits.SetGap(3);
-  digits.SetValue(45);
-  const QImage image = Render(digits);
-  EXPECT_EQ(At(image, 42, 5), GlyphColour(5));  // 60 - 2 - 16
-  EXPECT_EQ(At(image, 23, 5), GlyphColour(4));  // 42 - 3 - 16
-  EXPECT_EQ(At(image, 39, 5), 0u);              // the gap
 }
 
 TEST(VexDigitalTest, HintCounterBevelAndGlyph) {
@@ -174,8 +162,6 @@ TEST(VexDigitalTest, AutoSizeAndStripWidth) {
   EXPECT_EQ(digits.height(), 25);  // 21 + 2 * margin
   digits.resize(41, 60);
   EXPECT_EQ(digits.height(), 25);
-  digits.SetMargin(4);
-  EXPECT_EQ(digits.height(), 29);
   digits.SetAutoSize(false);
   digits.resize(41, 60);
   EXPECT_EQ(digits.height(), 60);

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/board_accessible.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include "board/board_widget.h"
+#include "game/board.h"
+#include "game/game_state.h"
+
+namespace {
+
+using brelvox::GameState;
+
+// The board's texts for assistive tools, translated as the board's own.
+struct BoardText {
+  Q_DECLARE_TR_FUNCTIONS(BoardWidget)
+};
+
+// One cell of the board: its row and column, a name for its code, and the
+// moves uncover and mark.
+class CellAccessible : public QAccessibleInterface,
+                       public QAccessibleTableCellInterface,
+                       public QAccessibleActionInterface {
+ public:
+  CellAccessible(BoardWidget* board, int col, int row) : board_(board), col_(col), row_(row) {}
+
+  static QString UncoverAction() { return QStringLiteral("uncover"); }
+  static QString MarkAction() { return QStringLiteral("mark"); }
+
+  bool isValid() const override { return board_ && board_->State().InArea(col_, row_); }
+  QObject* object() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override {
+    return board_ ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+  void setText(QAccessible::Text, const QString&) override {}
+
+  QString text(QAccessible::Text t) const override {
+    if (!isValid()) return {};
+    if (t == QAccessible::Name)
+      return CellName(board_->State().board.at(brelvox::ShownLayer, col_, row_));
+    if (t == QAccessible::Description)
+      return BoardText::tr("row %1, column %2").arg(row_ + 1).arg(col_ + 1);
+    return {};
+  }
+
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const int size = board_->State().CellSize;
+    return QRect(board_->mapToGlobal(QPoint(col_ * size, row_ * size)), QSize(size, size));
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) {
+      s.invalid = true;
+      return s;
+    }
+    s.focusable = true;
+    s.focused = board_->hasFocus() && board_->Cursor().CursorCell() == QPoint(col_, row_);
+    return s;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TableCellInterface)
+      return static_cast<QAccessibleTableCellInterface*>(this);
+    if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+    return nullptr;
+  }
+
+  // QAccessibleTableCellInterface
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return col_; }
+  int rowIndex() const override { return row_; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+  // QAccessibleActionInterface
+  QStringList actionNames() const override { return {UncoverAction(), MarkAction()}; }
+  QString localizedActionName(const QString& name) const override {
+    return name == UncoverAction() ? BoardText::tr("uncover") : BoardText::tr("mark");
+  }
+  QString localizedActionDescription(const QString& name) const override {
+    return name == UncoverAction() ? BoardText::tr("Uncovers the cell")
+                                   : BoardText::tr("Marks or unmarks the cell");
+  }
+  void doAction(const QString& name) override {
+    if (!isValid()) return;
+    if (name == UncoverAction())
+      board_->Cursor().MoveAt(BoardCursor::Move::Uncover, col_, row_);
+    else if (name == MarkAction())
+      board_->Cursor().MoveAt(BoardCursor::Move::Mark, col_, row_);
+  }
+  QStringList keyBindingsForAction(const QString& name) const override {
+    return {name == UncoverAction() ? QStringLiteral("Space") : QStringLiteral("F")};
+  }
+
+ private:
+  QPointer<BoardWidget> board_;
+  int col_;
+  int row_;
+};
+
+QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
+  if (auto* board = qobject_cast<BoardWidget*>(object)) return new BoardAccessible(board);
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallBoardAccessibility() {
+  QAccessible::installFactory(BoardFactory);  // Qt keeps each factory once
+}
+
+QString CellName(int code) {
+  switch (code) {
+    case brelvox::cellCovered:
+      return BoardText::tr("covered");
+    case brelvox::cellMarked:
+      return BoardText::tr("marked");
+    case brelvox::cellMine:
+      return BoardText::tr("mine");
+    case brelvox::cellWrongMark:
+      return BoardText::tr("wrong mark");
+    case 0:
+      return BoardText::tr("empty");
+    default:
+      return QString::number(code);
+  }
+}
+
+// ---- The board ----
+
+BoardAccessible::BoardAccessible(BoardWidget* board)
+    : QAccessibleWidget(board, QAccessible::Table) {}
+
+BoardAccessible::~BoardAccessible() {
+  for (QAccessible::Id id : std::as_const(cells_)) QAccessible::deleteAccessibleInterface(id);
+}
+
+BoardWidget* BoardAccessible::Board() const {
+  return static_cast<BoardWidget*>(widget());
+}
+
+void* BoardAccessible::interface_cast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+  return QAccessibleWidget::interface_cast(type);
+}
+
+int BoardAccessible::columnCount() const {
+  return Board()->State().Cols;
+}
+
+int BoardAccessible::rowCount() const {
+  return Board()->State().Rows;
+}
+
+int BoardAccessible::childCount() const {
+  return columnCount() * rowCount();
+}
+
+QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const {
+  if (!Board()->State().InArea(column, row)) return nullptr;
+  const int key = column + row * brelvox::kStride;
+  auto found = cells_.constFind(key);
+  if (found != cells_.constEnd()) return QAccessible::accessibleInterface(*found);
+  auto* cell = new CellAccessible(Board(), column, row);
+  cells_.insert(key, QAccessible::registerAccessibleInterface(cell));
+  return cell;
+}
+
+QAccessibleInterface* BoardAccessible::child(int index) const {
+  const int cols = columnCount();
+  if (index < 0 || index >= childCount()) return nullptr;
+  return cellAt(index / cols, index % cols);
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
+  if (!cell || child->parent() != this) return -1;
+  return cell->rowIndex() * columnCount() + cell->columnIndex();
+}
+
+QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
+  const int size = Board()->State().CellSize;
+  if (size <= 0) return nullptr;
+  const QPoint at = Board()->mapFromGlobal(QPoint(x, y));
+  if (at.x() < 0 || at.y() < 0) return nullptr;
+  return cellAt(at.y() / size, at.x() / size);
+}
+
+QAccessibleInterface* BoardAccessible::focusChild() const {
+  const auto cell = Board()->Cursor().CursorCell();
+  return cell ? cellAt(cell->y(), cell->x()) : nullptr;
+}

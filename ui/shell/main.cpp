@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop program.
+#include "shell/game_start.h"
+
+int main(int argc, char** argv) {
+  return RunGame(argc, argv);
+}
