@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QWidget>
 
 #include "app/main_window_logic.h"
@@ -39,25 +38,6 @@ QRect KeyboardControl::CellRect(QPoint cell) const {
 QRect KeyboardControl::CursorRect() const {
   if (!CursorShown()) return {};
   return CellRect({CursorCol(), CursorRow()});
-}
-
-void KeyboardControl::PaintCursor(QPainter& painter) const {
-  const QRect cell = CursorRect();
-  if (cell.isEmpty()) return;
-  // A dark and a light ring inside the cell, so the frame shows on covered,
-  // uncovered and marked cells alike and a repaint of the cell repaints it.
-  const int ring = cell.width() >= 20 ? qMax(2, cell.width() / 20) : 1;
-  painter.save();
-  painter.setPen(Qt::NoPen);
-  QRect outer = cell;
-  for (const QColor& colour : {QColor(0x00, 0x00, 0xC0), QColor(0xFF, 0xFF, 0x00)}) {
-    QRegion frame(outer);
-    frame -= QRegion(outer.adjusted(ring, ring, -ring, -ring));
-    painter.setClipRegion(frame);
-    painter.fillRect(outer, colour);
-    outer.adjust(ring, ring, -ring, -ring);
-  }
-  painter.restore();
 }
 
 void KeyboardControl::CursorMoved() {

@@ -12,7 +12,6 @@
 
 class QAbstractButton;
 class QKeyEvent;
-class QPainter;
 class QWidget;
 
 namespace brelvox {
@@ -52,10 +51,6 @@ class KeyboardControl : public QObject {
   bool CursorShown() const;
   int CursorCol() const;
   int CursorRow() const;
-  // The cursor frame's cell in client coordinates; empty while hidden.
-  QRect CursorRect() const;
-  // Draws the cursor frame over the board that the window has just shown.
-  void PaintCursor(QPainter& painter) const;
 
  signals:
   // The cursor appeared or moved to another cell, or hid.
@@ -67,6 +62,8 @@ class KeyboardControl : public QObject {
   Buttons buttons_;
   int boardTop_;
   QRect CellRect(QPoint cell) const;
+  // The cursor frame's cell in client coordinates; empty while hidden.
+  QRect CursorRect() const;
 
   QPoint frameCell_{-1, -1};  // where the frame was last drawn; off the board while hidden
 };
