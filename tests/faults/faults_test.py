@@ -488,18 +488,28 @@ def test_side_by_side():
         shutil.rmtree(work, ignore_errors=True)
 
 
+GROUP_OWNER, GROUP_MEMBER, GROUP = NOBODY - 1, NOBODY, NOBODY - 2
+
+
+def group_folder(prefix):
+    """A new folder of GROUP_OWNER's, shared with GROUP, holding both files
+    as the group may write them."""
+    work = tempfile.mkdtemp(prefix=prefix)
+    os.chown(work, GROUP_OWNER, GROUP)
+    os.chmod(work, 0o2775)
+    for name in (HI, INI):
+        healthy(work, name)
+        os.chown(os.path.join(work, name), GROUP_OWNER, GROUP)
+        os.chmod(os.path.join(work, name), 0o664)
+    return work
+
+
 def test_group_folder():
     """A folder shared by a group: a member's score leaves the file with its
     owner, group and mode."""
-    owner, member, group = NOBODY - 1, NOBODY, NOBODY - 2
-    work = tempfile.mkdtemp(prefix="brelvox-group-")
+    owner, member, group = GROUP_OWNER, GROUP_MEMBER, GROUP
+    work = group_folder("brelvox-group-")
     try:
-        os.chown(work, owner, group)
-        os.chmod(work, 0o2775)
-        for name in (HI, INI):
-            healthy(work, name)
-            os.chown(os.path.join(work, name), owner, group)
-            os.chmod(os.path.join(work, name), 0o664)
         run = subprocess.run(["setpriv", f"--reuid={member}", f"--regid={member}",
                               f"--groups={group}", "--", SIM], input=script(), cwd=work,
                              capture_output=True, timeout=TIMEOUT)

@@ -21,7 +21,7 @@ import time
 sys.dont_write_bytecode = True  # keep the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import winning  # noqa: E402
-from faults_test import (HI, INI, NAME, NEW_HI, NEW_INI, NOBODY, OLD_HI, OLD_INI,  # noqa: E402
+from faults_test import (HI, INI, NAME, NEW_HI, NEW_INI, OLD_HI, OLD_INI,  # noqa: E402
                          WRITE_ERROR, check, failures, healthy, score_names, score_text,
                          settings_text)
 import faults_test  # noqa: E402
@@ -221,15 +221,9 @@ def test_saved_despite_an_error():
     if os.geteuid() != 0:
         print("skip  saved despite an error: needs root to act as two users")
         return
-    owner, member, group = NOBODY - 1, NOBODY, NOBODY - 2
-    work = tempfile.mkdtemp(prefix="brelvox-eio-")
+    member, group = faults_test.GROUP_MEMBER, faults_test.GROUP
+    work = faults_test.group_folder("brelvox-eio-")
     try:
-        os.chown(work, owner, group)
-        os.chmod(work, 0o2775)
-        for name in (HI, INI):
-            healthy(work, name)
-            os.chown(os.path.join(work, name), owner, group)
-            os.chmod(os.path.join(work, name), 0o664)
         lines = []
         for name, seconds in (("First", 3), ("Second", 4)):
             lines += winning.winning_script(SIM, faults_test.SEED, 0, name=name, seconds=seconds)
