@@ -27,7 +27,10 @@ for offset in "+1 hour" "-1 hour" "now"; do
   mkdir "$folder"
   (cd "$folder" && touch MARK.WAV $(seq -f "noise-%g.wav" 3000))
   touch -d "$offset" "$folder"
-  (cd "$folder" && strace -f -qq -e trace=getdents64 -o "$scratch/trace" \
+  # The sanitizer build's leak check cannot run under a tracer; it has its
+  # own run of the driver in every other test.
+  (cd "$folder" && ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    strace -f -qq -e trace=getdents64 -o "$scratch/trace" \
     "$sim" <"$scratch/commands" >"$scratch/out" 2>"$scratch/err")
   status=$?
   cues=$(grep -c '^cue mark.wav$' "$scratch/out")
