@@ -27,7 +27,8 @@ void Check(bool ok, const char* what) {
 bool Same(const Command& a, const Command& b) {
   return a.verb == b.verb && a.seed == b.seed && a.level == b.level && a.width == b.width &&
          a.height == b.height && a.button == b.button && a.held == b.held && a.x == b.x &&
-         a.y == b.y && a.hasName == b.hasName && a.name == b.name;
+         a.y == b.y && a.hasName == b.hasName && a.name == b.name && a.step == b.step &&
+         a.move == b.move;
 }
 
 std::string Held(unsigned held) {
@@ -75,6 +76,15 @@ std::string Plain(const Command& c) {
       return "dump";
     case Verb::Quit:
       return "quit";
+    case Verb::CursorKey: {
+      static constexpr const char* kSteps[] = {"left", "right", "up",     "down",
+                                               "home", "end",   "pageup", "pagedown"};
+      return std::string("key ") + kSteps[static_cast<int>(c.step)];
+    }
+    case Verb::MoveKey: {
+      static constexpr const char* kMoves[] = {"uncover", "mark", "chord"};
+      return std::string("key ") + kMoves[static_cast<int>(c.move)];
+    }
   }
   return "";
 }
