@@ -72,6 +72,9 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   Cancel->setGeometry(288, 136, 73, 33);
   Cancel->TakeTabFocus();
   connect(Cancel, &QPushButton::clicked, this, [this] { reject(); });
+  // A longer translated caption may take part of the gap between them.
+  Start->WidenToFitCaption(84);
+  Cancel->WidenToFitCaption(84);
 
   levelClick();
 }
