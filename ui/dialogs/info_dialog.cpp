@@ -203,7 +203,7 @@ void TInfo::CreateButtons() {
   ScoresButton->TakeTabFocus();
   connect(ScoresButton, &QPushButton::clicked, this, [this] { ScoresButtonClick(); });
   // A longer translated caption may take part of the gaps between them.
-  for (GlyphButton* button : {BackButton, HowButton, ScoresButton}) button->WidenToFitCaption(95);
+  for (GlyphButton* button : {BackButton, HowButton, ScoresButton}) button->WidenToFitCaption(100);
 }
 
 void TInfo::CreateHelpList() {
