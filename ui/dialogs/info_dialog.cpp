@@ -202,8 +202,13 @@ void TInfo::CreateButtons() {
   ScoresButton->setGeometry(240, 202, 73, 33);
   ScoresButton->TakeTabFocus();
   connect(ScoresButton, &QPushButton::clicked, this, [this] { ScoresButtonClick(); });
-  // A longer translated caption may take part of the gaps between them.
-  for (GlyphButton* button : {BackButton, HowButton, ScoresButton}) button->WidenToFitCaption(100);
+  // A longer translated caption may take part of the gaps between them. The
+  // English "Howto..." fills its button edge to edge as the layout draws it,
+  // and keeps that size.
+  for (GlyphButton* button : {BackButton, HowButton, ScoresButton}) {
+    if (button == HowButton && button->text() == QLatin1String("Howto...")) continue;
+    button->WidenToFitCaption(100);
+  }
 }
 
 void TInfo::CreateHelpList() {
