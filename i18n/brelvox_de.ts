@@ -308,7 +308,7 @@ Das ist wirklich schwer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Zurück</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -308,7 +308,7 @@ esto es difícil de verdad</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Anular</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

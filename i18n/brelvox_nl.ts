@@ -308,7 +308,7 @@ dit is echt zwaar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Terug</translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>

@@ -308,7 +308,7 @@ isto é difícil mesmo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Voltar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // The high-score window, and what a win shows in it.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +30,6 @@ TEST(HighscoreTest, DefaultTableInAFixedGrid) {
   EXPECT_EQ(Child<QPushButton>(&scores, "BackButton")->geometry(), QRect(227, 183, 73, 33));
   EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->rowCount(), 6);
   EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->columnCount(), 4);
-  EXPECT_FALSE(Child<QTableWidget>(&scores, "Table")->isEnabled());
   EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->selectionMode(), QAbstractItemView::NoSelection);
   EXPECT_EQ(Child<QTableWidget>(&scores, "Table")->verticalScrollBarPolicy(),
             Qt::ScrollBarAlwaysOff);
@@ -96,28 +96,45 @@ TEST(HighscoreTest, UnwritableFileShowsTheErrorAndKeepsTheEntryForNow) {
   EXPECT_TRUE(QFileInfo(program.dir.filePath(QStringLiteral("Brelvox.hi"))).isDir());
 }
 
-TEST(HighscoreTest, LongNameRunsOnOneLineToTheCellEdge) {
+TEST(HighscoreTest, LongNameEndsInAnEllipsisAndIsWholeWhereItCanBeRead) {
   QTemporaryDir dir;
   QFile file(dir.filePath(QStringLiteral("Brelvox.hi")));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("Maximilian Mustermann\r\n125\r\n");
+  file.write("Zo\xC3\xAB \xC3\x86r\xC3\xB8slund-Wijnaldum\r\n100\r\n");
   for (int i = 1; i < 20; ++i) file.write("Nobody\r\n5999\r\n");
   file.close();
   TMainWindow window{dir.path().toStdString()};  // reads the scores
   THighscore scores{window.Logic()};
   scores.show();
   auto* table = Child<QTableWidget>(&scores, "Table");
-  ASSERT_EQ(table->item(1, 0)->text(), QStringLiteral("2:5 by Maximilian Mustermann"));
+  const QString whole = QStringLiteral("1:40 by Zo\u00EB \u00C6r\u00F8slund-Wijnaldum");
+  ASSERT_EQ(table->item(1, 0)->text(), whole);
+  EXPECT_EQ(table->item(1, 0)->toolTip(), whole);
 
-  // The cell shows what a cell wide enough for the whole text shows, cut
-  // off at its right edge: no "..." and no second line.
+  // The cell shows the text cut with "..." at its edge: its right end is
+  // not what a wide enough cell shows there, and a short entry is untouched.
   const QRect cell = table->visualRect(table->model()->index(1, 0));
-  const QImage narrow = table->viewport()->grab(cell).toImage();
+  const QRect inside(0, 0, cell.width() - 1, cell.height() - 1);  // no grid lines
+  const QImage narrow = table->viewport()->grab(cell).toImage().copy(inside);
+  const QRect below = cell.translated(0, cell.height());
+  const QImage plain = table->viewport()->grab(below).toImage().copy(inside);
   table->setColumnWidth(0, 400);
-  const QImage wide = table->viewport()->grab(cell).toImage();
-  // Without the grid lines on the right and at the bottom.
-  const QRect inside(0, 0, cell.width() - 1, cell.height() - 1);
-  EXPECT_EQ(narrow.copy(inside), wide.copy(inside));
+  const QImage wide = table->viewport()->grab(cell).toImage().copy(inside);
+  EXPECT_NE(narrow, wide);
+  EXPECT_EQ(narrow.copy(0, 0, 30, inside.height()), wide.copy(0, 0, 30, inside.height()));
+  EXPECT_EQ(plain, table->viewport()->grab(below).toImage().copy(inside));
+
+  // Enabled and readable: Tab reaches it from Back, and a screen reader
+  // finds every cell's whole text.
+  EXPECT_TRUE(table->isEnabled());
+  EXPECT_EQ(table->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);
+  ASSERT_NE(view, nullptr);
+  ASSERT_NE(view->tableInterface(), nullptr);
+  QAccessibleInterface* entry = view->tableInterface()->cellAt(1, 0);
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry->text(QAccessible::Name), whole);
+  EXPECT_FALSE(entry->state().disabled);
 }
 
 }  // namespace

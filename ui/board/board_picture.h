@@ -5,12 +5,15 @@
 // the screen's own pixels; all coordinates here are logical.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QRect>
 #include <array>
 #include <cstdint>
+
+class QPainter;
 
 #include "widgets/sharp_picture.h"
 
@@ -42,7 +45,10 @@ class BoardPicture {
   static constexpr int kLargePicturesFrom = 35;
 
  private:
+  class CellPixels;
   void Paint(std::uint8_t code, int col, int row);
+  void PaintPicture(QPainter& painter, const CellPixels& pixels, const QImage& picture, QPoint at);
+  void PaintNumber(QPainter& painter, std::uint8_t code, int x, int y, const QColor& face);
   void PaintCoveredBoard(int cols, int rows);
   // The finer copy of a 1x cell picture, for the current ratio.
   const QImage& Finer(const QImage* picture);

@@ -27,28 +27,27 @@ THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
   for (int col = 0; col < brelvox::kLevelCount; ++col) Table->setColumnWidth(col, 121);
   for (int row = 0; row <= brelvox::kRanks; ++row) Table->setRowHeight(row, 25);
   Table->setShowGrid(true);
-  // "m:s by name" on one line, cut at the cell's right edge: a long name
-  // shows as far as it fits rather than wrapping out of sight.
+  // "m:s by name" on one line; a name longer than its cell ends in "..."
+  // where the cell ends. The whole entry is the cell's tooltip and what a
+  // screen reader reads.
   Table->setWordWrap(false);
-  Table->setTextElideMode(Qt::ElideNone);
+  Table->setTextElideMode(Qt::ElideRight);
   Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Read-only and never highlighted, but enabled: Tab reaches it, the arrows
+  // walk its cells, and assistive tools hear each cell's text.
   Table->setSelectionMode(QAbstractItemView::NoSelection);
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Table->setFocusPolicy(Qt::NoFocus);
-  Table->setEnabled(false);
-  // Disabled, but its texts stay as readable as in an enabled grid.
-  QPalette palette = Table->palette();
-  for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::Base, QPalette::Button,
-                    QPalette::ButtonText})
-    palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-  Table->setPalette(palette);
+  Table->setFocusPolicy(Qt::TabFocus);
+  Table->setTabKeyNavigation(false);
+  Table->setAccessibleName(windowTitle());
 
   BackButton = Named(new GlyphButton(QStringLiteral("glyph_back"), tr("Back"), this), "BackButton");
   BackButton->setGeometry(227, 183, 73, 33);
   BackButton->TakeTabFocus();
   connect(BackButton, &QPushButton::clicked, this, &QDialog::close);
   BackButton->WidenToFitCaption(121);
+  setTabOrder(BackButton, Table);
 
   FillTable();
 }
@@ -77,7 +76,14 @@ void THighscore::FillTable() {
     for (int rank = 1; rank <= brelvox::kRanks; ++rank) {
       auto* item = new QTableWidgetItem(CellText(level, rank));
       item->setFlags(Qt::ItemIsEnabled);
+      item->setToolTip(item->text());
       Table->setItem(rank, level, item);
     }
   }
+}
+
+void THighscore::showEvent(QShowEvent* event) {
+  // Every opening starts on Back, so Enter or Space closes the window.
+  BackButton->setFocus();
+  QDialog::showEvent(event);
 }

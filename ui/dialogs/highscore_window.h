@@ -21,6 +21,9 @@ class THighscore : public QDialog {
   // Writes the headings and the twenty entries into the grid.
   void FillTable();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   // The text of one entry, rank 1..5, in the player's language.
   QString CellText(int level, int rank) const;

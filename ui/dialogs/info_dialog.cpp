@@ -202,17 +202,24 @@ void TInfo::CreateButtons() {
   ScoresButton->setGeometry(240, 202, 73, 33);
   ScoresButton->TakeTabFocus();
   connect(ScoresButton, &QPushButton::clicked, this, [this] { ScoresButtonClick(); });
-  // A longer translated caption may take part of the gaps between them.
-  for (GlyphButton* button : {BackButton, HowButton, ScoresButton}) button->WidenToFitCaption(95);
+  // A longer translated caption may take part of the gaps between them. The
+  // English "Howto..." fills its button edge to edge as the layout draws it,
+  // and keeps that size.
+  for (GlyphButton* button : {BackButton, HowButton, ScoresButton}) {
+    if (button == HowButton && button->text() == QLatin1String("Howto...")) continue;
+    button->WidenToFitCaption(100);
+  }
 }
 
 void TInfo::CreateHelpList() {
   ListBox1 = Named(new QListWidget(this), "ListBox1");
   ListBox1->setGeometry(14, 248, 303, 193);
+  // A plain bold 13-pixel sans serif whose letters are narrow enough for
+  // the hand-wrapped lines: Arial, or the face of Arial's widths that Linux
+  // systems ship. Lines still too wide in another face are wrapped below.
   QFont bold = ControlFont();
+  bold.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
   bold.setBold(true);
-  // Narrower letters, so that the hand-wrapped lines fit the list's width.
-  bold.setStretch(QFont::SemiCondensed);
   ListBox1->setFont(bold);
   ListBox1->setTextElideMode(Qt::ElideNone);
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);

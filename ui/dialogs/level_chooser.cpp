@@ -72,6 +72,12 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   Cancel->setGeometry(288, 136, 73, 33);
   Cancel->TakeTabFocus();
   connect(Cancel, &QPushButton::clicked, this, [this] { reject(); });
+  // A longer translated caption widens its button; the two keep their
+  // right edge and the gap between them, and move to the left.
+  Start->WidenToFitCaption(120);
+  Cancel->WidenToFitCaption(120);
+  Cancel->move(361 - Cancel->width(), 136);
+  Start->move(Cancel->x() - 15 - Start->width(), 136);
 
   levelClick();
 }

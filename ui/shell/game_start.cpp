@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/standard_streams.h"
+#include "dialogs/dialog_place.h"
 #include "shell/command_line.h"
 #include "shell/font_warm_up.h"
 #include "shell/quit_signals.h"
@@ -93,6 +94,7 @@ int RunGame(int argc, char** argv, const std::function<void(TMainWindow&)>& befo
 #endif
 
   QuitSignals quitSignals(&mainWindow);
+  new DialogPlacer(&mainWindow);
   new AfterFirstFrame(&mainWindow, SetWindowIcon);
   fontConfig.join();
   mainWindow.show();

@@ -3,15 +3,28 @@
 
 #include <QPainter>
 
+#include "widgets/sharp_picture.h"
+
 namespace {
 
 const QColor kShadow(0x80, 0x80, 0x80);
 const QColor kHighlight(0xFF, 0xFF, 0xFF);
 
-void FillInclusive(QPainter& painter, int left, int top, int right, int bottom,
-                   const QColor& color) {
-  if (right < left || bottom < top) return;
-  painter.fillRect(QRect(left, top, right - left + 1, bottom - top + 1), color);
+// Draws `rings` edges of `line` device pixels each around the device
+// rectangle `rect`: `top` colour on the left and top, `bottom` colour on the
+// right and bottom, the two meeting on the diagonal of the corners; `rect`
+// shrinks by what was drawn.
+void Frame3D(QPainter& painter, const sharp::DevicePixels& pixels, QRect& rect, const QColor& top,
+             const QColor& bottom, int rings, int line) {
+  for (; rings > 0 && rect.width() > 0 && rect.height() > 0; --rings) {
+    const int l = rect.left(), t = rect.top(), r = rect.right() + 1, b = rect.bottom() + 1;
+    const int wide = qMin(line, qMin(rect.width(), rect.height()));
+    pixels.Fill(painter, QRect(l, t, wide, b - t - wide), top);     // left, bottom end excepted
+    pixels.Fill(painter, QRect(l, t, r - l - wide, wide), top);     // top, right end excepted
+    pixels.Fill(painter, QRect(r - wide, t, wide, b - t), bottom);  // right
+    pixels.Fill(painter, QRect(l, b - wide, r - l, wide), bottom);  // bottom
+    rect.adjust(wide, wide, -wide, -wide);
+  }
 }
 
 }  // namespace
@@ -39,33 +52,27 @@ void BevelPanel::SetCaption(const QString& caption) {
   update();
 }
 
-void BevelPanel::Frame3D(QPainter& painter, QRect& rect, const QColor& top, const QColor& bottom,
-                         int width) {
-  for (; width > 0; --width) {
-    const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
-    FillInclusive(painter, l, t, l, b - 1, top);  // left column, bottom pixel excepted
-    FillInclusive(painter, l, t, r - 1, t, top);  // top row, right pixel excepted
-    FillInclusive(painter, r, t, r, b, bottom);   // right column
-    FillInclusive(painter, l, b, r, b, bottom);   // bottom row
-    rect.adjust(1, 1, -1, -1);
-  }
-}
-
 void BevelPanel::PaintPanel(QPainter& painter) {
-  QRect rect(0, 0, width(), height());
+  // Bevels and background on whole device pixels, so that at a fractional
+  // ratio every edge is as wide as every other.
+  const sharp::DevicePixels pixels(painter);
+  const int line = sharp::LineWidth(pixels.Ratio());
+  QRect rect = pixels.Covered(this->rect());
+  QRect inside = this->rect();
   auto bevel = [&](Bevel kind) {
     if (kind == Bevel::None) return;
     const bool raised = kind == Bevel::Raised;
-    Frame3D(painter, rect, raised ? kHighlight : kShadow, raised ? kShadow : kHighlight,
-            BevelWidth());
+    Frame3D(painter, pixels, rect, raised ? kHighlight : kShadow, raised ? kShadow : kHighlight,
+            BevelWidth(), line);
+    inside.adjust(BevelWidth(), BevelWidth(), -BevelWidth(), -BevelWidth());
   };
   bevel(bevelOuter_);
   bevel(bevelInner_);
-  if (rect.isValid()) painter.fillRect(rect, color_);
+  if (rect.isValid()) pixels.Fill(painter, rect, color_);
   if (!caption_.isEmpty()) {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    painter.drawText(rect, Qt::AlignCenter, caption_);
+    painter.drawText(inside, Qt::AlignCenter, caption_);
   }
 }
 

@@ -30,12 +30,6 @@ class BevelPanel : public QWidget {
   QString Caption() const { return caption_; }
   void SetCaption(const QString& caption);
 
-  // Draws the edge from (left, top) to (right, bottom) inclusive, `width`
-  // pixels thick, `top` colour on the left and top, `bottom` colour on the
-  // right and bottom; `rect` shrinks by the width drawn.
-  static void Frame3D(QPainter& painter, QRect& rect, const QColor& top, const QColor& bottom,
-                      int width);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   // Bevels, border, background and caption.

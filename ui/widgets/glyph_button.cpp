@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <array>
 
 #include "widgets/sharp_picture.h"
@@ -37,14 +39,15 @@ class GlyphEngine : public QIconEngine {
 
   // `size` is in device pixels.
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
-    const int scale =
-        qBound(1, (qMax(size.width(), size.height()) + kGlyphSize - 1) / kGlyphSize, 3);
-    QPixmap half = Halves(scale)[mode == QIcon::Disabled ? 1 : 0];
-    if (half.isNull()) half = Halves(1)[mode == QIcon::Disabled ? 1 : 0];
+    const int index = mode == QIcon::Disabled ? 1 : 0;
+    const qreal wanted = qMax(size.width(), size.height()) / qreal(kGlyphSize);
+    QPixmap half = Halves(sharp::ScaleFor(wanted))[index];
+    if (half.isNull()) half = Halves(1)[index];
     half.setDevicePixelRatio(1);
-    // Never larger than the picture; smaller sizes are scaled down smoothly.
-    if (half.width() > size.width() || half.height() > size.height())
-      half = half.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Any other size repeats or leaves out whole pixels, so edges stay hard.
+    const QSize fit = half.size().scaled(size, Qt::KeepAspectRatio);
+    if (!half.isNull() && fit != half.size())
+      half = QPixmap::fromImage(sharp::Resampled(half.toImage(), fit));
     return half;
   }
 
@@ -115,14 +118,23 @@ void GlyphButton::paintEvent(QPaintEvent* event) {
   painter.drawRect(FocusFrame());
 }
 
-void GlyphButton::WidenToFitCaption(int maxWidth) {
-  // The glyph may reach onto the left frame line; the caption's ink must
-  // end before the right one.
-  const QFontMetrics metrics = fontMetrics();
+int GlyphButton::WidthFor(const QString& caption) const {
+  QStyleOptionButton option;
+  option.initFrom(this);
+  if (autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+  const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  // The glyph and its gap, then the caption's ink, with the padding on both
+  // sides inside the frame.
   const int glyph = icon().isNull() ? 0 : iconSize().width() + 4;
-  const int need = glyph + metrics.tightBoundingRect(text()).width() + 1;
+  const int ink = fontMetrics().tightBoundingRect(caption).width();
+  return width() - room.width() + glyph + ink + 2 * kCaptionPadding;
+}
+
+void GlyphButton::WidenToFitCaption(int maxWidth, const QStringList& otherCaptions) {
+  int need = WidthFor(text());
+  for (const QString& caption : otherCaptions) need = qMax(need, WidthFor(caption));
   if (need <= width()) return;
   const QRect place = geometry();
-  const int wide = qMin(need + 6, maxWidth);  // a little air on both sides
+  const int wide = qMin(need, maxWidth);
   setGeometry(place.center().x() - (wide - 1) / 2, place.y(), wide, place.height());
 }

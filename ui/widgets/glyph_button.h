@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 class GlyphButton : public QPushButton {
   Q_OBJECT
@@ -27,10 +28,14 @@ class GlyphButton : public QPushButton {
   // scale is decoded when a screen first asks for it.
   static QIcon LoadGlyph(const QString& glyphName);
 
+  // Room a caption's ink keeps from the frame on each side, in pixels.
+  static constexpr int kCaptionPadding = 3;
+  // The width the button needs for its glyph and `caption` with that room.
+  int WidthFor(const QString& caption) const;
   // Widens the button about its centre, up to `maxWidth`, when its caption
-  // and glyph do not fit: a translated caption may be longer than the
-  // English one.
-  void WidenToFitCaption(int maxWidth);
+  // (or one of the others it will show) and glyph do not fit with their
+  // room: a translated caption may be longer than the English one.
+  void WidenToFitCaption(int maxWidth, const QStringList& otherCaptions = {});
 
  protected:
   void paintEvent(QPaintEvent* event) override;

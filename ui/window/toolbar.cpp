@@ -32,6 +32,13 @@ Toolbar::Toolbar(QWidget* parent) : BevelPanel(parent) {
   InfoButton = button("InfoButton", "glyph_info", WindowText::tr("Info"), 168);
   PauseButton = button("PauseButton", "glyph_pause", LogicText("Pause"), 248);
   HintButton = button("HintButton", "glyph_hint", WindowText::tr("Hint"), 328);
+  // A long caption may take part of the 7-pixel gaps, keeping one pixel
+  // between two buttons; Silent and Pause make room for their other words.
+  NewButton->WidenToFitCaption(79);
+  SoundButton->WidenToFitCaption(79, {LogicText("Sound")});
+  InfoButton->WidenToFitCaption(79);
+  PauseButton->WidenToFitCaption(79, {LogicText("Play")});
+  HintButton->WidenToFitCaption(79);
 
   DigHint = Named(new TVexDigital(this), "DigHint");
   DigHint->setGeometry(408, 8, 27, 33);
