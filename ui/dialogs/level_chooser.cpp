@@ -48,9 +48,11 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
     levelItems[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
     levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
     group_->addButton(levelItems[i], i);
-    // A screen reader speaks the description with the level's name.
-    levelItems[i]->setAccessibleDescription(
-        Description(i).replace(QLatin1Char('\n'), QStringLiteral(", ")));
+    // A screen reader speaks the description after the level's name, which
+    // its first line repeats.
+    levelItems[i]->setAccessibleDescription(Description(i)
+                                                .section(QLatin1Char('\n'), 1)
+                                                .replace(QLatin1Char('\n'), QStringLiteral(", ")));
   }
   levelItems[0]->setChecked(true);
   // Any way of selecting an item, mouse or arrow keys, shows its description.
