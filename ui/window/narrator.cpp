@@ -14,10 +14,6 @@ namespace {
 
 using Moment = Narrator::Moment;
 
-QString Place(int col, int row) {
-  return Narrator::tr("row %1, column %2").arg(row + 1).arg(col + 1);
-}
-
 // What became of the cells: the cursor cell's new content, or where the
 // change happened when the cursor did not make it, and the size of a flood.
 QString CellNews(const Moment& before, const Moment& now, bool onlyCursor) {
@@ -40,9 +36,12 @@ QString CellNews(const Moment& before, const Moment& now, bool onlyCursor) {
     return {};
   } else {
     const int at = hintDone ? now.hintRow * now.cols + now.hintCol : first;
-    news = Narrator::tr("%1: %2").arg(Place(at % now.cols, at / now.cols), CellName(now.cells[at]));
+    news = Narrator::tr("row %1, column %2: %3")
+               .arg(at / now.cols + 1)
+               .arg(at % now.cols + 1)
+               .arg(CellName(now.cells[at]));
   }
-  if (uncovered > 1) news += Narrator::tr(", %1 cells uncovered").arg(uncovered);
+  if (uncovered > 1) return Narrator::tr("%1, %2 cells uncovered").arg(news).arg(uncovered);
   return news;
 }
 
@@ -85,7 +84,7 @@ QString Narrator::Difference(const Moment& before, const Moment& now) {
   if (!now.paused && !hintStarted && now.cols == before.cols &&
       now.cells.size() == before.cells.size())
     said << CellNews(before, now, lost);
-  if (hintStarted) said << tr("Hint: %1").arg(Place(now.hintCol, now.hintRow));
+  if (hintStarted) said << tr("Hint: row %1, column %2").arg(now.hintRow + 1).arg(now.hintCol + 1);
   if (now.hintsLeft != before.hintsLeft && now.hintsLeft >= 0)
     said << tr("Hints left: %1").arg(now.hintsLeft);
   if (now.over && !before.over && !now.won) said << tr("You lost");
