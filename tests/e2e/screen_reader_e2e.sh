@@ -55,7 +55,7 @@ orca_pid=$!
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 BRELVOX_TEST_SEED=$seed start_program "$program"
-for _ in $(seq 100); do
+for _ in $(seq 150); do
   grep -q "SPEECH OUTPUT" "$log" 2>/dev/null && break
   sleep 0.1
 done
@@ -72,7 +72,7 @@ focus_window "$main"
 seen=0
 heard() {
   local lines
-  for _ in $(seq 50); do
+  for _ in $(seq 100); do
     lines=$(grep "SPEECH OUTPUT: '" "$log" | tail -n +$((seen + 1)))
     if echo "$lines" | grep -qE "$1"; then
       seen=$(($(grep -c "SPEECH OUTPUT: '" "$log")))

@@ -62,8 +62,8 @@ void BoardWidget::PaintCursor(QPainter& painter, QPoint at) const {
   const QRect cell(at.x() * size, at.y() * size, size, size);
   // A dark and a light ring inside the cell, so the frame shows on covered,
   // uncovered and marked cells alike and a repaint of the cell repaints it.
-  // Never thinner than two pixels each: one pixel is lost on the smallest
-  // cells' bevel.
+  // Never thinner than two pixels each, so that the frame stays plain on
+  // the smallest cells too.
   const int ring = qMax(2, cell.width() / 20);
   painter.setPen(Qt::NoPen);
   QRect outer = cell;

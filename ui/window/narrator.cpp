@@ -3,7 +3,6 @@
 
 #include <QStringList>
 #include <QTimer>
-#include <algorithm>
 
 #include "app/main_window_logic.h"
 #include "board/board_accessible.h"
@@ -18,16 +17,14 @@ using Moment = Narrator::Moment;
 // change happened when the cursor did not make it, and the size of a flood.
 QString CellNews(const Moment& before, const Moment& now, bool onlyCursor) {
   const int cursor = now.cursorCol < 0 ? -1 : now.cursorRow * now.cols + now.cursorCol;
-  int changed = 0;
   int uncovered = 0;
   int first = -1;
   for (int i = 0; i < static_cast<int>(now.cells.size()); ++i) {
     if (now.cells[i] == before.cells[i]) continue;
-    ++changed;
     if (brelvox::IsNumber(now.cells[i]) && !brelvox::IsNumber(before.cells[i])) ++uncovered;
     if (first < 0) first = i;
   }
-  if (changed == 0) return {};
+  if (first < 0) return {};  // nothing changed
   QString news;
   const bool hintDone = before.hintSteps > 0 && now.hintSteps == 0;
   if (cursor >= 0 && now.cells[cursor] != before.cells[cursor]) {

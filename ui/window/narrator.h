@@ -33,8 +33,7 @@ class Narrator : public QObject {
   // Speaks what is pending now, before a modal dialog takes the event loop.
   void SpeakNow();
 
-  // The words for the difference between two moments of a game; empty when
-  // nothing a player hears changed.
+  // What a player could know of the game at one moment.
   struct Moment {
     std::vector<std::uint8_t> cells;  // what each cell shows, row by row
     int cols = 0;
@@ -50,6 +49,8 @@ class Narrator : public QObject {
     int hintRow = 0;
     int seconds = 0;
   };
+  // The words for the step from one moment to the next; empty when nothing
+  // a player hears changed.
   static QString Difference(const Moment& before, const Moment& now);
 
  private:
