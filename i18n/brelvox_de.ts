@@ -47,6 +47,14 @@
         <source>Board</source>
         <translation>Spielfeld</translation>
     </message>
+    <message>
+        <source>chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -102,6 +110,53 @@ Du kannst weiterspielen, aber deine Zeit kommt nicht in die Bestzeiten.</transla
     <message>
         <source>Nobody</source>
         <translation>Niemand</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 cells uncovered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resumed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hints left: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You won in 1 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You won in %1 seconds</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@ if [ "$set_name" = test ]; then
   packages="$packages xvfb xauth xdotool x11-apps x11-utils imagemagick sox"
   packages="$packages weston"  # the Wayland test: a headless compositor
   packages="$packages dbus at-spi2-core python3-pyatspi"  # the accessibility test
+  packages="$packages orca"  # the screen reader test reads what Orca would say
   packages="$packages pulseaudio"  # the damaged-cue test plays the cues into a private server
   # The release: metadata checks, the Debian package built, checked and
   # hardened, and the icons rendered again from their drawing

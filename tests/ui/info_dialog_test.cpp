@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 
 #include "program.h"
 
@@ -72,6 +74,33 @@ TEST(InfoDialogTest, HelpLinesFitTheList) {
   const int room = list->viewport()->width() - 4;
   for (const QString& line : TInfo::HelpText())
     EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+}
+
+TEST(InfoDialogTest, TheDialogScrollsTheHelpByKeys) {
+  Program program;
+  TInfo info{program.window.Logic(), [] {}};
+  info.show();
+  QApplication::processEvents();
+  const QScrollBar* bar = Child<QListWidget>(&info, "ListBox1")->verticalScrollBar();
+  QWidget* back = Child(&info, "BackButton");
+  // Folded, the keys leave the hidden help alone.
+  QTest::keyClick(back, Qt::Key_End);
+  EXPECT_EQ(bar->value(), 0);
+  Child<QPushButton>(&info, "HowButton")->click();
+  QApplication::processEvents();
+  ASSERT_GT(bar->maximum(), 40);
+  // An arrow that no button takes for a focus move scrolls by a line.
+  QTest::keyClick(&info, Qt::Key_Down);
+  EXPECT_EQ(bar->value(), 1);
+  QTest::keyClick(back, Qt::Key_PageDown);
+  EXPECT_GT(bar->value(), 5);
+  QTest::keyClick(back, Qt::Key_End);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  QTest::keyClick(back, Qt::Key_PageUp);
+  EXPECT_LT(bar->value(), bar->maximum());
+  QTest::keyClick(back, Qt::Key_Home);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_EQ(Child<QListWidget>(&info, "ListBox1")->focusPolicy(), Qt::NoFocus);
 }
 
 }  // namespace

@@ -25,8 +25,12 @@ class CellAccessible : public QAccessibleInterface,
  public:
   CellAccessible(BoardWidget* board, int col, int row) : board_(board), col_(col), row_(row) {}
 
-  static QString UncoverAction() { return QStringLiteral("uncover"); }
-  static QString MarkAction() { return QStringLiteral("mark"); }
+  // The moves a tool can make on the cell, in the order of BoardCursor::Move.
+  static const QStringList& Actions() {
+    static const QStringList actions{QStringLiteral("uncover"), QStringLiteral("mark"),
+                                     QStringLiteral("chord")};
+    return actions;
+  }
 
   bool isValid() const override { return board_ && board_->State().InArea(col_, row_); }
   QObject* object() const override { return nullptr; }
@@ -41,9 +45,8 @@ class CellAccessible : public QAccessibleInterface,
   void setText(QAccessible::Text, const QString&) override {}
 
   QString text(QAccessible::Text t) const override {
-    if (!isValid()) return {};
-    if (t == QAccessible::Name)
-      return CellName(board_->State().board.at(brelvox::ShownLayer, col_, row_));
+    if (!isValid() || board_->State().Paused) return {};  // the board is hidden
+    if (t == QAccessible::Name) return CellName(ShownCode(board_->State(), col_, row_));
     if (t == QAccessible::Description)
       return BoardText::tr("row %1, column %2").arg(row_ + 1).arg(col_ + 1);
     return {};
@@ -61,6 +64,7 @@ class CellAccessible : public QAccessibleInterface,
       s.invalid = true;
       return s;
     }
+    s.invisible = board_->State().Paused != 0;
     s.focusable = true;
     s.focused = board_->hasFocus() && board_->Cursor().CursorCell() == QPoint(col_, row_);
     return s;
@@ -84,23 +88,41 @@ class CellAccessible : public QAccessibleInterface,
   QAccessibleInterface* table() const override { return parent(); }
 
   // QAccessibleActionInterface
-  QStringList actionNames() const override { return {UncoverAction(), MarkAction()}; }
+  QStringList actionNames() const override { return Actions(); }
   QString localizedActionName(const QString& name) const override {
-    return name == UncoverAction() ? BoardText::tr("uncover") : BoardText::tr("mark");
+    switch (Actions().indexOf(name)) {
+      case 0:
+        return BoardText::tr("uncover");
+      case 1:
+        return BoardText::tr("mark");
+      case 2:
+        return BoardText::tr("chord");
+      default:
+        return {};
+    }
   }
   QString localizedActionDescription(const QString& name) const override {
-    return name == UncoverAction() ? BoardText::tr("Uncovers the cell")
-                                   : BoardText::tr("Marks or unmarks the cell");
+    switch (Actions().indexOf(name)) {
+      case 0:
+        return BoardText::tr("Uncovers the cell");
+      case 1:
+        return BoardText::tr("Marks or unmarks the cell");
+      case 2:
+        return BoardText::tr("Uncovers the neighbours of a number whose mines are all marked");
+      default:
+        return {};
+    }
   }
   void doAction(const QString& name) override {
-    if (!isValid()) return;
-    if (name == UncoverAction())
-      board_->Cursor().MoveAt(BoardCursor::Move::Uncover, col_, row_);
-    else if (name == MarkAction())
-      board_->Cursor().MoveAt(BoardCursor::Move::Mark, col_, row_);
+    const int move = Actions().indexOf(name);
+    if (isValid() && move >= 0)
+      board_->Cursor().MoveAt(static_cast<BoardCursor::Move>(move), col_, row_);
   }
   QStringList keyBindingsForAction(const QString& name) const override {
-    return {name == UncoverAction() ? QStringLiteral("Space") : QStringLiteral("F")};
+    static const QStringList keys{QStringLiteral("Space"), QStringLiteral("F"),
+                                  QStringLiteral("D")};
+    const int move = Actions().indexOf(name);
+    return move >= 0 ? QStringList{keys[move]} : QStringList{};
   }
 
  private:
@@ -137,6 +159,10 @@ QString CellName(int code) {
   }
 }
 
+std::uint8_t ShownCode(const GameState& state, int col, int row) {
+  return state.board.at(state.GameOver ? brelvox::ContentLayer : brelvox::ShownLayer, col, row);
+}
+
 // ---- The board ----
 
 BoardAccessible::BoardAccessible(BoardWidget* board)
@@ -164,11 +190,11 @@ int BoardAccessible::rowCount() const {
 }
 
 int BoardAccessible::childCount() const {
-  return columnCount() * rowCount();
+  return Board()->State().Paused ? 0 : columnCount() * rowCount();  // the board is hidden
 }
 
 QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const {
-  if (!Board()->State().InArea(column, row)) return nullptr;
+  if (Board()->State().Paused || !Board()->State().InArea(column, row)) return nullptr;
   const int key = column + row * brelvox::kStride;
   auto found = cells_.constFind(key);
   if (found != cells_.constEnd()) return QAccessible::accessibleInterface(*found);

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QString>
+#include <cstdint>
 
 class BoardWidget;
 
@@ -13,8 +14,15 @@ class BoardWidget;
 // again changes nothing.
 void InstallBoardAccessibility();
 
+namespace brelvox {
+struct GameState;
+}
+
 // The name a screen reader speaks for a cell code ("covered", "3", ...).
 QString CellName(int code);
+// What a cell shows: its shown code while the game runs, its part of the
+// final picture once it is over (mines, wrong marks).
+std::uint8_t ShownCode(const brelvox::GameState& state, int col, int row);
 
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:

@@ -62,7 +62,9 @@ void BoardWidget::PaintCursor(QPainter& painter, QPoint at) const {
   const QRect cell(at.x() * size, at.y() * size, size, size);
   // A dark and a light ring inside the cell, so the frame shows on covered,
   // uncovered and marked cells alike and a repaint of the cell repaints it.
-  const int ring = cell.width() >= 20 ? qMax(2, cell.width() / 20) : 1;
+  // Never thinner than two pixels each, so that the frame stays plain on
+  // the smallest cells too.
+  const int ring = qMax(2, cell.width() / 20);
   painter.setPen(Qt::NoPen);
   QRect outer = cell;
   for (const QColor& colour : {QColor(0x00, 0x00, 0xC0), QColor(0xFF, 0xFF, 0x00)}) {

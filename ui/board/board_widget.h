@@ -19,7 +19,7 @@ struct GameState;
 // The board cursor, as the board shows it and as assistive tools use it.
 class BoardCursor {
  public:
-  enum class Move { Uncover, Mark };
+  enum class Move { Uncover, Mark, Chord };
 
   // The cursor's cell, or nothing while it is hidden.
   virtual std::optional<QPoint> CursorCell() const = 0;

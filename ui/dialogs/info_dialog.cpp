@@ -2,10 +2,12 @@
 #include "dialogs/info_dialog.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QStyle>
 
 #include "app/main_window_logic.h"
@@ -248,6 +250,38 @@ int TInfo::HelpRoom() const {
 void TInfo::showEvent(QShowEvent* event) {
   FormActivate();
   QDialog::showEvent(event);
+}
+
+void TInfo::keyPressEvent(QKeyEvent* event) {
+  QScrollBar* bar = ListBox1->verticalScrollBar();
+  QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+  switch (event->key()) {
+    case Qt::Key_Up:
+      action = QAbstractSlider::SliderSingleStepSub;
+      break;
+    case Qt::Key_Down:
+      action = QAbstractSlider::SliderSingleStepAdd;
+      break;
+    case Qt::Key_PageUp:
+      action = QAbstractSlider::SliderPageStepSub;
+      break;
+    case Qt::Key_PageDown:
+      action = QAbstractSlider::SliderPageStepAdd;
+      break;
+    case Qt::Key_Home:
+      action = QAbstractSlider::SliderToMinimum;
+      break;
+    case Qt::Key_End:
+      action = QAbstractSlider::SliderToMaximum;
+      break;
+    default:
+      break;
+  }
+  if (action == QAbstractSlider::SliderNoAction || HowButton->isEnabled()) {
+    QDialog::keyPressEvent(event);  // folded: the help is not there to scroll
+    return;
+  }
+  bar->triggerAction(action);
 }
 
 void TInfo::FormActivate() {

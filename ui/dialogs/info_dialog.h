@@ -61,6 +61,9 @@ class TInfo : public QDialog {
  protected:
   // Every opening starts folded.
   void showEvent(QShowEvent* event) override;
+  // While the help shows, the paging keys and the arrows the buttons leave
+  // alone scroll it: the list itself takes no focus.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreatePictureAndTexts();

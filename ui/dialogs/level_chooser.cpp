@@ -48,6 +48,11 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
     levelItems[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
     levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
     group_->addButton(levelItems[i], i);
+    // A screen reader speaks the description after the level's name, which
+    // its first line repeats.
+    levelItems[i]->setAccessibleDescription(Description(i)
+                                                .section(QLatin1Char('\n'), 1)
+                                                .replace(QLatin1Char('\n'), QStringLiteral(", ")));
   }
   levelItems[0]->setChecked(true);
   // Any way of selecting an item, mouse or arrow keys, shows its description.
@@ -97,10 +102,14 @@ int TLevelChoose::SelectedIndex() const {
 void TLevelChoose::levelClick() {
   const int index = SelectedIndex();
   if (index < 0 || index >= brelvox::kLevelCount) return;
+  description->setText(Description(index));
+}
+
+QString TLevelChoose::Description(int index) {
   // Each CR starts a new line of the label.
   QString text = tr(LevelDescriptions[index]);
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  description->setText(text);
+  return text;
 }
 
 void TLevelChoose::StartClick() {

@@ -37,6 +37,8 @@ class TLevelChoose : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // A level's description, one line per feature.
+  static QString Description(int index);
   void levelClick();
   void StartClick();
 

@@ -56,12 +56,18 @@ QString CounterAccessible::attributes(int, int* start, int* end) const {
   return {};
 }
 
-void CounterAccessible::ValueChanged(QWidget* counter) {
-  if (!QAccessible::isActive()) return;
+QString CounterAccessible::Text(QWidget* counter) {
+  if (!QAccessible::isActive()) return {};
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(counter);
-  if (!iface) return;
-  QAccessibleValueChangeEvent event(counter, iface->text(QAccessible::Value));
+  return iface ? iface->text(QAccessible::Value) : QString();
+}
+
+void CounterAccessible::TextChanged(QWidget* counter, const QString& before) {
+  if (!QAccessible::isActive()) return;
+  const QString now = Text(counter);
+  if (now == before) return;
+  // A text event only: the counters offer no value interface, and a value
+  // event without one is malformed.
+  QAccessibleTextUpdateEvent event(counter, 0, before, now);
   QAccessible::updateAccessibility(&event);
-  QAccessibleTextUpdateEvent text(counter, 0, QString(), iface->text(QAccessible::Value));
-  QAccessible::updateAccessibility(&text);
 }

@@ -15,8 +15,11 @@ class CounterAccessible : public QAccessibleWidget, public QAccessibleTextInterf
  public:
   explicit CounterAccessible(QWidget* widget);
 
-  // Tells listening tools that the value of `counter` changed.
-  static void ValueChanged(QWidget* counter);
+  // The text a tool reads for `counter`.
+  static QString Text(QWidget* counter);
+  // Tells listening tools that the text of `counter` changed from `before`
+  // to what it is now: the old text goes, the new one comes in its place.
+  static void TextChanged(QWidget* counter, const QString& before);
 
   void* interface_cast(QAccessible::InterfaceType type) override;
   QString text(QAccessible::Text t) const override;

@@ -19,6 +19,8 @@
 #include "widgets/counter_accessible.h"
 #include "widgets/glyph_button.h"
 #include "widgets/named.h"
+#include "widgets/spoken_notice.h"
+#include "window/narrator.h"
 #include "window/toolbar.h"
 
 // The keyboard's cursor as the board shows it.
@@ -31,9 +33,9 @@ class KeyboardCursor final : public BoardCursor {
     return QPoint(keys_.CursorCol(), keys_.CursorRow());
   }
   void MoveAt(Move move, int col, int row) override {
-    keys_.MoveAt(
-        move == Move::Uncover ? KeyboardControl::Move::Uncover : KeyboardControl::Move::Mark, col,
-        row);
+    static constexpr KeyboardControl::Move kMoves[] = {
+        KeyboardControl::Move::Uncover, KeyboardControl::Move::Mark, KeyboardControl::Move::Chord};
+    keys_.MoveAt(kMoves[static_cast<int>(move)], col, row);
   }
 
  private:
@@ -60,6 +62,8 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
   CreateTimers();
   logic_.FormCreate();
   logic_.ReadScores();
+  // From here on each change is news.
+  narrator_ = new Narrator(logic_, *new SpokenNotice(this), this);
 }
 
 TMainWindow::~TMainWindow() {

@@ -17,6 +17,7 @@
 class BoardWidget;
 class KeyboardControl;
 class KeyboardCursor;
+class Narrator;
 class QTimer;
 class THighscore;
 class TInfo;
@@ -94,4 +95,5 @@ class TMainWindow : public QWidget, public brelvox::View {
   KeyboardControl* keyboard_ = nullptr;
   std::unique_ptr<KeyboardCursor> cursor_;
   BoardWidget* board_ = nullptr;
+  Narrator* narrator_ = nullptr;  // what a screen reader hears of each move
 };

@@ -18,6 +18,7 @@
 #include "widgets/logic_text.h"
 #include "widgets/vex_digital.h"
 #include "window/main_window.h"
+#include "window/narrator.h"
 #include "window/toolbar.h"
 
 namespace {
@@ -36,10 +37,12 @@ QString WithNewlines(const QString& text) {
 
 void TMainWindow::DrawCell(std::uint8_t code, int col, int row) {
   board_->DrawCell(code, col, row);
+  if (narrator_) narrator_->Changed();
 }
 
 void TMainWindow::PaintCoveredBoard(int width, int height) {
   board_->PaintCoveredBoard(width, height);
+  if (narrator_) narrator_->Quiet();  // a new game: its cells are no news
 }
 
 void TMainWindow::ResizeBoardPicture(int width, int height) {
@@ -82,8 +85,11 @@ void TMainWindow::SetTimerInterval(int milliseconds) {
 }
 
 void TMainWindow::SetDisplayValue(brelvox::Display display, std::int32_t value) {
+  QWidget* counter = Panel1->Counter(display);
+  const QString before = CounterAccessible::Text(counter);
   Panel1->Digits(display)->SetValue(value);
-  CounterAccessible::ValueChanged(Panel1->Counter(display));
+  CounterAccessible::TextChanged(counter, before);
+  if (narrator_ && display == brelvox::Display::DigHint) narrator_->Changed();
 }
 
 void TMainWindow::SetDisplayVisible(brelvox::Display display, bool visible) {
@@ -94,6 +100,7 @@ void TMainWindow::SetCaption(brelvox::CaptionOf control, const std::string& capt
   GlyphButton* button =
       control == brelvox::CaptionOf::PauseButton ? Panel1->PauseButton : Panel1->SoundButton;
   button->setText(LogicText(caption));
+  if (narrator_) narrator_->Changed();
 }
 
 void TMainWindow::SetWindowWidth(int width) {
@@ -128,15 +135,21 @@ brelvox::ScreenSize TMainWindow::GetScreenSize() {
 // ---- Dialogs ----
 
 int TMainWindow::ChooseLevel() {
-  return LevelChooser()->Run();
+  // The pause around the dialog is no news, nor the resume after it.
+  if (narrator_) narrator_->Quiet();
+  const int level = LevelChooser()->Run();
+  if (narrator_) narrator_->Quiet();
+  return level;
 }
 
 std::string TMainWindow::AskName() {
+  if (narrator_) narrator_->SpeakNow();  // the win, before the prompt
   return AskPlayerName(this);
 }
 
 void TMainWindow::ShowMessage(const std::string& caption, const std::string& text,
                               brelvox::MessageIcon icon) {
+  if (narrator_) narrator_->SpeakNow();
   QMessageBox box(icon == brelvox::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                   LogicText(caption), WithNewlines(LogicText(text)), QMessageBox::Ok, this);
   box.exec();
@@ -149,5 +162,7 @@ void TMainWindow::ShowHighscore() {
 }
 
 void TMainWindow::ShowInfo() {
+  if (narrator_) narrator_->Quiet();
   InfoWindow()->exec();
+  if (narrator_) narrator_->Quiet();
 }
