@@ -44,12 +44,12 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);
   for (int i = 0; i < brelvox::kLevelCount; ++i) {
-    levelItems[i] = new QRadioButton(tr(kLevelNames[i]), level);
-    levelItems[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
-    levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
-    group_->addButton(levelItems[i], i);
+    levelButtons_[i] = new QRadioButton(tr(kLevelNames[i]), level);
+    levelButtons_[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
+    levelButtons_[i]->setGeometry(8, 18 + 21 * i, 129, 20);
+    group_->addButton(levelButtons_[i], i);
   }
-  levelItems[0]->setChecked(true);
+  levelButtons_[0]->setChecked(true);
   // Any way of selecting an item, mouse or arrow keys, shows its description.
   connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) levelClick();
@@ -112,6 +112,6 @@ void TLevelChoose::showEvent(QShowEvent* event) {
   // Every opening starts on the levels, whichever button had the focus last
   // time, so that the arrows pick and Enter starts.
   const int index = SelectedIndex();
-  if (index >= 0 && index < brelvox::kLevelCount) levelItems[index]->setFocus();
+  if (index >= 0 && index < brelvox::kLevelCount) levelButtons_[index]->setFocus();
   QDialog::showEvent(event);
 }
