@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 
 #include "dialogs/info_dialog.h"
+#include "program.h"
 #include "widgets/command_table.h"
 
 namespace {
@@ -67,6 +69,21 @@ TEST(CommandTableTest, HelpNamesTheKeysOfTheTable) {
     }
   }
   EXPECT_FALSE(help.contains(QLatin1Char('%'))) << help.toStdString();
+}
+
+// The toolbar's tooltips name caption and key, and follow a new caption.
+TEST(CommandTableTest, ToolbarNamesItsKeys) {
+  uitest::Program program;
+  program.New(0);
+  const auto button = [&program](const char* name) {
+    return uitest::Child<QPushButton>(&program.window, name);
+  };
+  EXPECT_EQ(button("HintButton")->toolTip(), QStringLiteral("Hint (H)"));
+  EXPECT_EQ(button("UpButton")->toolTip(), QStringLiteral("Bigger cells (Ctrl++)"));
+  EXPECT_EQ(button("NewButton")->accessibleDescription(),
+            QStringLiteral("Chooses a level and starts a new game (Ctrl+N, F2)"));
+  button("PauseButton")->click();
+  EXPECT_EQ(button("PauseButton")->toolTip(), QStringLiteral("Play (P)"));
 }
 
 }  // namespace
