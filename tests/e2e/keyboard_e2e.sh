@@ -117,6 +117,22 @@ else
   sleep 0.3
   expect_size "$main" 603x564 "P after the loss"
   [ -e "$scratch/work/Brelvox.hi" ] && fail "a lost game wrote the score file"
+
+  # A level that allows one hint: H held takes it once, the next H one more.
+  keys $new
+  chooser=$(window_named "choose a level") || die "Ctrl+N opened no level chooser"
+  xdotool windowfocus --sync "$chooser"
+  keys Down Down Return
+  expect_size "$main" 753x452 "difficult game"
+  xdotool windowfocus --sync "$main"
+  hold $hint 3
+  sleep 0.5
+  xdotool search --all --onlyvisible --pid "$app_pid" --name '^Too many hints' >/dev/null &&
+    fail "a held H took more than the one hint"
+  keys $hint
+  box=$(window_named "Too many hints...") || die "the second H took no hint"
+  xdotool windowfocus --sync "$box"
+  keys Return
 fi
 
 # Ctrl+Q closes the game, which writes the settings file.
