@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Dank dieser Hilfe musst du nie raten, und Brelvox wird zum echten Wettkampf.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Tasten: Strg+N Neu, P oder Pause hält an, H Tipp, S Ton aus oder Ton an, F1 Info, Strg+Plus und Strg+Minus größere und kleinere Felder, Strg+Q beendet das Spiel. Die Pfeiltasten bewegen einen Rahmen über das Spielfeld; Pos1 und Ende springen in die erste und letzte Spalte, Bild auf und Bild ab in die erste und letzte Zeile. Leertaste oder Eingabetaste deckt das umrahmte Feld auf, F oder Strg+Leertaste markiert es, D deckt die Felder rundherum auf. In einem Fenster wie diesem wechselt Tab zwischen den Knöpfen, Eingabetaste oder Leertaste drückt den Knopf, Esc ist Zurück.</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Tasten: %1 Neu, %2 hält an, %3 Tipp, %4 Ton aus oder Ton an, %5 Info, %6 und %7 größere und kleinere Felder, %8 beendet das Spiel. Die Pfeiltasten bewegen einen Rahmen über das Spielfeld; %13 und %14 springen in die erste und letzte Spalte, %15 und %16 in die erste und letzte Zeile. %17 deckt das umrahmte Feld auf, %18 markiert es, %19 deckt die Felder rundherum auf. In einem Fenster wie diesem wechselt Tab zwischen den Knöpfen, Eingabetaste oder Leertaste drückt den Knopf, Esc ist Zurück.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ Das ist wirklich schwer</translation>
         <translation>Größere Felder</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Vergrößert die Felder dieser Stufe (Strg+Plus)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Vergrößert die Felder dieser Stufe</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Kleinere Felder</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Verkleinert die Felder dieser Stufe (Strg+Minus)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Verkleinert die Felder dieser Stufe</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Wählt eine Stufe und startet ein neues Spiel (Strg+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Wählt eine Stufe und startet ein neues Spiel</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Schaltet die Töne aus oder ein (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Schaltet die Töne aus oder ein</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Zeigt die Anleitung und die Bestzeiten (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Zeigt die Anleitung und die Bestzeiten</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Verdeckt das Spielfeld und hält die Uhr an (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Verdeckt das Spielfeld und hält die Uhr an</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Macht einen sicheren Zug für dich; der Zähler daneben zeigt die verbleibenden Tipps (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Macht einen sicheren Zug für dich; der Zähler daneben zeigt die verbleibenden Tipps</translation>
     </message>
     <message>
         <source>New highscore!</source>

@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Gracias a esto nunca hace falta adivinar, y Brelvox se convierte en una competición de verdad.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Teclas: Ctrl+N Nuevo, P o Pausa para pausar, H Pista, S Silencio o Sonido, F1 Info, Ctrl+Más y Ctrl+Menos para casillas más grandes o más pequeñas, Ctrl+Q cierra el juego. Las flechas mueven un marco por el tablero; Inicio y Fin van a la primera y la última columna, RePág y AvPág a la primera y la última fila. Espacio o Intro descubre la casilla enmarcada, F o Ctrl+Espacio la marca, D descubre las casillas de alrededor. En una ventana como esta, Tab pasa de un botón a otro, Intro o Espacio lo pulsa y Esc es Atrás.</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Teclas: %1 Nuevo, %2 para pausar, %3 Pista, %4 Silencio o Sonido, %5 Info, %6 y %7 para casillas más grandes o más pequeñas, %8 cierra el juego. Las flechas mueven un marco por el tablero; %13 y %14 van a la primera y la última columna, %15 y %16 a la primera y la última fila. %17 descubre la casilla enmarcada, %18 la marca, %19 descubre las casillas de alrededor. En una ventana como esta, Tab pasa de un botón a otro, Intro o Espacio lo pulsa y Esc es Atrás.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ esto es difícil de verdad</translation>
         <translation>Casillas más grandes</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Agranda las casillas de este nivel (Ctrl+Más)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Agranda las casillas de este nivel</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Casillas más pequeñas</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Reduce las casillas de este nivel (Ctrl+Menos)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Reduce las casillas de este nivel</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Elige un nivel y empieza una partida nueva (Ctrl+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Elige un nivel y empieza una partida nueva</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Apaga o enciende los sonidos (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Apaga o enciende los sonidos</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Muestra las reglas y los mejores tiempos (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Muestra las reglas y los mejores tiempos</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Oculta el tablero y para el reloj (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Oculta el tablero y para el reloj</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Hace por ti una jugada segura; el contador de al lado muestra las pistas restantes (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Hace por ti una jugada segura; el contador de al lado muestra las pistas restantes</translation>
     </message>
     <message>
         <source>New highscore!</source>

@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Grâce à cette aide, il n&apos;est jamais nécessaire de deviner, et Brelvox devient une vraie compétition.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Touches&#xa0;: Ctrl+N Lancer, P ou Pause pour la pause, H Indice, S Muet ou Son, F1 Infos, Ctrl+Plus et Ctrl+Moins pour des cases plus grandes ou plus petites, Ctrl+Q ferme le jeu. Les flèches déplacent un cadre sur le plateau&#xa0;; Début et Fin vont à la première et à la dernière colonne, Page précédente et Page suivante à la première et à la dernière ligne. Espace ou Entrée découvre la case encadrée, F ou Ctrl+Espace la marque, D découvre les cases autour. Dans une fenêtre comme celle-ci, Tab passe d&apos;un bouton à l&apos;autre, Entrée ou Espace active le bouton, Échap équivaut à Retour.</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Touches&#xa0;: %1 Lancer, %2 pour la pause, %3 Indice, %4 Muet ou Son, %5 Infos, %6 et %7 pour des cases plus grandes ou plus petites, %8 ferme le jeu. Les flèches déplacent un cadre sur le plateau&#xa0;; %13 et %14 vont à la première et à la dernière colonne, %15 et %16 à la première et à la dernière ligne. %17 découvre la case encadrée, %18 la marque, %19 découvre les cases autour. Dans une fenêtre comme celle-ci, Tab passe d&apos;un bouton à l&apos;autre, Entrée ou Espace active le bouton, Échap équivaut à Retour.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ vraiment très dur</translation>
         <translation>Cases plus grandes</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Agrandit les cases de ce niveau (Ctrl+Plus)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Agrandit les cases de ce niveau</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Cases plus petites</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Réduit les cases de ce niveau (Ctrl+Moins)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Réduit les cases de ce niveau</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Choisit un niveau et lance une nouvelle partie (Ctrl+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Choisit un niveau et lance une nouvelle partie</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Coupe ou rétablit les sons (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Coupe ou rétablit les sons</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Affiche les règles et les meilleurs temps (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Affiche les règles et les meilleurs temps</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Cache le plateau et arrête le chronomètre (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Cache le plateau et arrête le chronomètre</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Joue un coup sûr à votre place&#xa0;; le compteur à côté indique les indices restants (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Joue un coup sûr à votre place&#xa0;; le compteur à côté indique les indices restants</translation>
     </message>
     <message>
         <source>New highscore!</source>

@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Grazie a questo non serve mai tirare a indovinare, e Brelvox diventa una vera sfida.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Tasti: Ctrl+N Nuova, P o Pausa per la pausa, H Indizio, S Muto o Suono, F1 Info, Ctrl+Più e Ctrl+Meno per caselle più grandi o più piccole, Ctrl+Q chiude il gioco. I tasti freccia spostano una cornice sul campo; Home e Fine vanno alla prima e all&apos;ultima colonna, Pag su e Pag giù alla prima e all&apos;ultima riga. Spazio o Invio scopre la casella incorniciata, F o Ctrl+Spazio la segna, D scopre le caselle intorno. In una finestra come questa Tab passa da un pulsante all&apos;altro, Invio o Spazio lo preme ed Esc è Indietro.</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Tasti: %1 Nuova, %2 per la pausa, %3 Indizio, %4 Muto o Suono, %5 Info, %6 e %7 per caselle più grandi o più piccole, %8 chiude il gioco. I tasti freccia spostano una cornice sul campo; %13 e %14 vanno alla prima e all&apos;ultima colonna, %15 e %16 alla prima e all&apos;ultima riga. %17 scopre la casella incorniciata, %18 la segna, %19 scopre le caselle intorno. In una finestra come questa Tab passa da un pulsante all&apos;altro, Invio o Spazio lo preme ed Esc è Indietro.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ questo è davvero duro</translation>
         <translation>Caselle più grandi</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Ingrandisce le caselle di questo livello (Ctrl+Più)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Ingrandisce le caselle di questo livello</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Caselle più piccole</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Rimpicciolisce le caselle di questo livello (Ctrl+Meno)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Rimpicciolisce le caselle di questo livello</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Sceglie un livello e inizia una nuova partita (Ctrl+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Sceglie un livello e inizia una nuova partita</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Spegne o accende i suoni (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Spegne o accende i suoni</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Mostra le regole e i tempi migliori (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Mostra le regole e i tempi migliori</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Nasconde il campo e ferma l&apos;orologio (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Nasconde il campo e ferma l&apos;orologio</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Fa per te una mossa sicura; il contatore accanto mostra gli indizi rimasti (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Fa per te una mossa sicura; il contatore accanto mostra gli indizi rimasti</translation>
     </message>
     <message>
         <source>New highscore!</source>

@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Zo hoef je nooit te gokken, en wordt Brelvox een echte wedstrijd.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Toetsen: Ctrl+N Nieuw, P of Pause pauzeert, H Hint, S Stil of Geluid, F1 Info, Ctrl+Plus en Ctrl+Min grotere en kleinere vakjes, Ctrl+Q sluit het spel. De pijltoetsen bewegen een kader over het speelveld; Home en End gaan naar de eerste en laatste kolom, Page Up en Page Down naar de eerste en laatste rij. Spatie of Enter opent het omkaderde vakje, F of Ctrl+Spatie markeert het, D opent de vakjes eromheen. In een venster als dit gaat Tab van knop naar knop, Enter of Spatie drukt de knop in en Esc is Terug.</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Toetsen: %1 Nieuw, %2 pauzeert, %3 Hint, %4 Stil of Geluid, %5 Info, %6 en %7 grotere en kleinere vakjes, %8 sluit het spel. De pijltoetsen bewegen een kader over het speelveld; %13 en %14 gaan naar de eerste en laatste kolom, %15 en %16 naar de eerste en laatste rij. %17 opent het omkaderde vakje, %18 markeert het, %19 opent de vakjes eromheen. In een venster als dit gaat Tab van knop naar knop, Enter of Spatie drukt de knop in en Esc is Terug.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ dit is echt zwaar</translation>
         <translation>Grotere vakjes</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Maakt de vakjes van dit niveau groter (Ctrl+Plus)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Maakt de vakjes van dit niveau groter</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Kleinere vakjes</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Maakt de vakjes van dit niveau kleiner (Ctrl+Min)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Maakt de vakjes van dit niveau kleiner</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Kiest een niveau en begint een nieuw spel (Ctrl+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Kiest een niveau en begint een nieuw spel</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Zet de geluiden uit of aan (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Zet de geluiden uit of aan</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Toont de uitleg en de beste tijden (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Toont de uitleg en de beste tijden</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Verbergt het speelveld en zet de klok stil (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Verbergt het speelveld en zet de klok stil</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Doet een veilige zet voor je; de teller ernaast toont de hints die over zijn (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Doet een veilige zet voor je; de teller ernaast toont de hints die over zijn</translation>
     </message>
     <message>
         <source>New highscore!</source>

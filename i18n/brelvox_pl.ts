@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Dzięki temu nigdy nie trzeba zgadywać, a Brelvox staje się prawdziwą rywalizacją.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Klawisze: Ctrl+N Nowa, P lub Pause wstrzymuje grę, H Wskaż, S Wycisz lub Dźwięk, F1 Info, Ctrl+Plus i Ctrl+Minus większe i mniejsze pola, Ctrl+Q zamyka grę. Strzałki przesuwają ramkę po planszy; Home i End przenoszą do pierwszej i ostatniej kolumny, Page Up i Page Down do pierwszego i ostatniego wiersza. Spacja lub Enter odkrywa pole w ramce, F lub Ctrl+Spacja je oznacza, D odkrywa pola dookoła. W oknie takim jak to Tab przechodzi między przyciskami, Enter lub Spacja naciska przycisk, a Esc działa jak Wróć.</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Klawisze: %1 Nowa, %2 wstrzymuje grę, %3 Wskaż, %4 Wycisz lub Dźwięk, %5 Info, %6 i %7 większe i mniejsze pola, %8 zamyka grę. Strzałki przesuwają ramkę po planszy; %13 i %14 przenoszą do pierwszej i ostatniej kolumny, %15 i %16 do pierwszego i ostatniego wiersza. %17 odkrywa pole w ramce, %18 je oznacza, %19 odkrywa pola dookoła. W oknie takim jak to Tab przechodzi między przyciskami, Enter lub Spacja naciska przycisk, a Esc działa jak Wróć.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ naprawdę trudny</translation>
         <translation>Większe pola</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Powiększa pola tego poziomu (Ctrl+Plus)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Powiększa pola tego poziomu</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Mniejsze pola</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Zmniejsza pola tego poziomu (Ctrl+Minus)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Zmniejsza pola tego poziomu</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Wybiera poziom i zaczyna nową grę (Ctrl+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Wybiera poziom i zaczyna nową grę</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Wyłącza lub włącza dźwięki (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Wyłącza lub włącza dźwięki</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Pokazuje zasady gry i najlepsze wyniki (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Pokazuje zasady gry i najlepsze wyniki</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Ukrywa planszę i zatrzymuje zegar (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Ukrywa planszę i zatrzymuje zegar</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Wykonuje za ciebie bezpieczny ruch; licznik obok pokazuje pozostałe wskazówki (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Wykonuje za ciebie bezpieczny ruch; licznik obok pokazuje pozostałe wskazówki</translation>
     </message>
     <message>
         <source>New highscore!</source>

@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Com isso, nunca é preciso chutar, e o Brelvox vira uma disputa de verdade.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Teclas: Ctrl+N Novo, P ou Pause pausa, H Dica, S Mudo ou Som, F1 Info, Ctrl+Mais e Ctrl+Menos casas maiores e menores, Ctrl+Q fecha o jogo. As setas movem uma moldura pelo tabuleiro; Home e End vão para a primeira e a última coluna, Page Up e Page Down para a primeira e a última linha. Espaço ou Enter abre a casa emoldurada, F ou Ctrl+Espaço a marca, D abre as casas em volta. Numa janela como esta, Tab passa de um botão a outro, Enter ou Espaço aperta o botão e Esc é Voltar.</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Teclas: %1 Novo, %2 pausa, %3 Dica, %4 Mudo ou Som, %5 Info, %6 e %7 casas maiores e menores, %8 fecha o jogo. As setas movem uma moldura pelo tabuleiro; %13 e %14 vão para a primeira e a última coluna, %15 e %16 para a primeira e a última linha. %17 abre a casa emoldurada, %18 a marca, %19 abre as casas em volta. Numa janela como esta, Tab passa de um botão a outro, Enter ou Espaço aperta o botão e Esc é Voltar.</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ isto é difícil mesmo</translation>
         <translation>Casas maiores</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Aumenta as casas deste nível (Ctrl+Mais)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Aumenta as casas deste nível</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Casas menores</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Diminui as casas deste nível (Ctrl+Menos)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Diminui as casas deste nível</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Escolhe um nível e começa um jogo novo (Ctrl+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Escolhe um nível e começa um jogo novo</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Desliga ou liga os sons (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Desliga ou liga os sons</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Mostra as regras e os melhores tempos (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Mostra as regras e os melhores tempos</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Esconde o tabuleiro e para o relógio (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Esconde o tabuleiro e para o relógio</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Faz uma jogada segura por você; o contador ao lado mostra as dicas restantes (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Faz uma jogada segura por você; o contador ao lado mostra as dicas restantes</translation>
     </message>
     <message>
         <source>New highscore!</source>

@@ -239,20 +239,20 @@ contests in playing Brelvox.</source>
         <translation>Благодаря этому угадывать никогда не нужно, и Brelvox становится настоящим состязанием.</translation>
     </message>
     <message>
-        <source>Keys: Ctrl+N New, P or Pause to pause,
-H Hint, S Sound or Silent, F1 Info,
-Ctrl+Plus and Ctrl+Minus bigger and
-smaller cells, Ctrl+Q closes the game.
+        <source>Keys: %1 New, %2 to pause,
+%3 Hint, %4 Sound or Silent, %5 Info,
+%6 and %7 bigger and
+smaller cells, %8 closes the game.
 The arrow keys move a frame over the
-board; Home and End go to the first and
-last column, Page Up and Page Down to
-the first and last row. Space or Enter
-uncovers the framed field, F or
-Ctrl+Space marks it, D uncovers the
-fields around it. In a window like this
-one, Tab moves between the buttons,
-Enter or Space presses, Escape is Back.</source>
-        <translation>Клавиши: Ctrl+N&#xa0;— Новая, P или Pause&#xa0;— пауза, H&#xa0;— Совет, S выключает и включает звук, F1&#xa0;— Инфо, Ctrl+Плюс и Ctrl+Минус&#xa0;— клетки крупнее и мельче, Ctrl+Q закрывает игру. Стрелки двигают рамку по полю; Home и End переводят её в первый и последний столбец, Page Up и Page Down&#xa0;— в первую и последнюю строку. Пробел или Enter открывает клетку в рамке, F или Ctrl+Пробел помечает её, D открывает клетки вокруг неё. В таком окне, как это, Tab переходит между кнопками, Enter или Пробел нажимает кнопку, а Esc&#xa0;— то же, что «Назад».</translation>
+board; %13 and %14 go to the first and
+last column, %15 and %16 to the
+first and last row. %17
+uncovers the framed field, %18
+marks it, %19 uncovers the fields
+around it. In a window like this one,
+Tab moves between the buttons, Enter
+or Space presses, Escape is Back.</source>
+        <translation>Клавиши: %1&#xa0;— Новая, %2&#xa0;— пауза, %3&#xa0;— Совет, %4 выключает и включает звук, %5&#xa0;— Инфо, %6 и %7&#xa0;— клетки крупнее и мельче, %8 закрывает игру. Стрелки двигают рамку по полю; %13 и %14 переводят её в первый и последний столбец, %15 и %16&#xa0;— в первую и последнюю строку. %17 открывает клетку в рамке, %18 помечает её, %19 открывает клетки вокруг неё. В таком окне, как это, Tab переходит между кнопками, Enter или Пробел нажимает кнопку, а Esc&#xa0;— то же, что «Назад».</translation>
     </message>
     <message>
         <source>Your display sizes and best times are
@@ -401,36 +401,36 @@ Have fun! The Brelvox developers, 2026</source>
         <translation>Клетки крупнее</translation>
     </message>
     <message>
-        <source>Makes the cells of this level bigger (Ctrl+Plus)</source>
-        <translation>Увеличивает клетки этого уровня (Ctrl+Плюс)</translation>
+        <source>Makes the cells of this level bigger</source>
+        <translation>Увеличивает клетки этого уровня</translation>
     </message>
     <message>
         <source>Smaller cells</source>
         <translation>Клетки мельче</translation>
     </message>
     <message>
-        <source>Makes the cells of this level smaller (Ctrl+Minus)</source>
-        <translation>Уменьшает клетки этого уровня (Ctrl+Минус)</translation>
+        <source>Makes the cells of this level smaller</source>
+        <translation>Уменьшает клетки этого уровня</translation>
     </message>
     <message>
-        <source>Chooses a level and starts a new game (Ctrl+N)</source>
-        <translation>Выбирает уровень и начинает новую игру (Ctrl+N)</translation>
+        <source>Chooses a level and starts a new game</source>
+        <translation>Выбирает уровень и начинает новую игру</translation>
     </message>
     <message>
-        <source>Switches the sound cues off or on (S)</source>
-        <translation>Выключает или включает звуки (S)</translation>
+        <source>Switches the sound cues off or on</source>
+        <translation>Выключает или включает звуки</translation>
     </message>
     <message>
-        <source>Shows the help and the best times (F1)</source>
-        <translation>Показывает правила и рекорды (F1)</translation>
+        <source>Shows the help and the best times</source>
+        <translation>Показывает правила и рекорды</translation>
     </message>
     <message>
-        <source>Hides the board and stops the clock (P)</source>
-        <translation>Скрывает поле и останавливает часы (P)</translation>
+        <source>Hides the board and stops the clock</source>
+        <translation>Скрывает поле и останавливает часы</translation>
     </message>
     <message>
-        <source>Makes a safe move for you; the counter beside it shows the hints left (H)</source>
-        <translation>Делает за вас безопасный ход; счётчик рядом показывает, сколько осталось советов (H)</translation>
+        <source>Makes a safe move for you; the counter beside it shows the hints left</source>
+        <translation>Делает за вас безопасный ход; счётчик рядом показывает, сколько осталось советов</translation>
     </message>
     <message>
         <source>New highscore!</source>

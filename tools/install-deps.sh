@@ -23,6 +23,7 @@ if [ "$set_name" = test ]; then
   packages="$packages clang libclang-rt-14-dev python3 libgtest-dev libgmock-dev libbenchmark-dev"
   # Real windows under a private X server, screenshots, the sounds' checks
   packages="$packages xvfb xauth xdotool x11-apps x11-utils imagemagick sox"
+  packages="$packages x11-xkb-utils"  # the keyboard test plays on a Russian layout
   packages="$packages weston"  # the Wayland test: a headless compositor
   packages="$packages dbus at-spi2-core python3-pyatspi"  # the accessibility test
   packages="$packages orca"  # the screen reader test reads what Orca would say

@@ -101,10 +101,10 @@ start_program() {
   die "no main window"
 }
 
-# Closes the program with Ctrl+Q and waits until it has ended.
+# Closes the program with Ctrl+Q (or the keys $1) and waits until it has ended.
 quit_by_keys() {
   xdotool windowfocus --sync "$main" 2>/dev/null
-  xdotool key ctrl+q
+  xdotool key "${1:-ctrl+q}"
   for _ in $(seq 50); do
     kill -0 "$app_pid" 2>/dev/null || return 0
     sleep 0.1

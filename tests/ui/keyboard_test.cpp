@@ -43,11 +43,30 @@ struct Program : uitest::Program {
     QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
   }
 
-  // A key held down: its second and later presses come auto-repeated.
-  void Repeat(int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(&window, &press);
+  // One key event as a window system sends it.
+  void Send(QEvent::Type type, int key, ulong time, quint32 scanCode, bool flagged = false,
+            Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(type, key, modifiers, scanCode, 0, 0, QString(), flagged);
+    event.setTimestamp(time);
+    QApplication::sendEvent(&window, &event);
   }
+
+  // `key` held down through `repeats` repeats, as X11 sends them: each a
+  // release and a press with the same time stamp, and only every other one
+  // flagged as a repeat by the toolkit.
+  void Hold(int key, int repeats, quint32 scanCode = 0,
+            Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    ulong time = clock += 1000;
+    Send(QEvent::KeyPress, key, time, scanCode, false, modifiers);
+    for (int i = 0; i < repeats; ++i) {
+      time += 40;
+      Send(QEvent::KeyRelease, key, time, scanCode, i % 2 == 1, modifiers);
+      Send(QEvent::KeyPress, key, time, scanCode, i % 2 == 1, modifiers);
+    }
+    clock = time + 40;
+    Send(QEvent::KeyRelease, key, clock, scanCode, false, modifiers);
+  }
+  ulong clock = 0;
 
   QPoint Cursor() {
     const brelvox::ControlStates& c = window.Logic().Controls();
@@ -125,8 +144,8 @@ TEST(KeyboardTest, ShortcutsPressTheButtonsAndNothingWhileDisabled) {
   EXPECT_TRUE(QFile::exists(program.dir.filePath(QStringLiteral("Brelvox.ini"))));
 }
 
-// Each key runs its command: the cursor keys with any modifier and held
-// down, the moves on the board without Alt or Meta and never auto-repeated.
+// Each key runs its command: the cursor keys with or without Shift and again
+// while held, the moves on the board without Alt or Meta and once per press.
 TEST(KeyboardTest, CursorAndMoveKeysRunTheirCommands) {
   Program program(11);
   program.New(1);
@@ -139,9 +158,9 @@ TEST(KeyboardTest, CursorAndMoveKeysRunTheirCommands) {
     program.Key(key);
     EXPECT_EQ(program.Cursor(), at) << key;
   }
-  program.Repeat(Qt::Key_Right);
+  program.Hold(Qt::Key_Right, 2);
   program.Key(Qt::Key_Right, Qt::ShiftModifier);
-  EXPECT_EQ(program.Cursor(), QPoint(3, 1));
+  EXPECT_EQ(program.Cursor(), QPoint(5, 1));
 
   auto goTo = [&program](QPoint cell) {
     program.Key(Qt::Key_Home);
@@ -168,9 +187,8 @@ TEST(KeyboardTest, CursorAndMoveKeysRunTheirCommands) {
   goTo(marked);
   auto shown = [&program, marked] { return program.Shown(marked.x(), marked.y()); };
   program.Key(Qt::Key_F, Qt::AltModifier);
-  program.Repeat(Qt::Key_F);
   EXPECT_EQ(shown(), brelvox::cellCovered);
-  program.Key(Qt::Key_F);
+  program.Hold(Qt::Key_F, 3);  // toggles once
   EXPECT_EQ(shown(), brelvox::cellMarked);
   program.Key(Qt::Key_Space, Qt::ControlModifier);
   EXPECT_EQ(shown(), brelvox::cellCovered);
@@ -184,9 +202,7 @@ TEST(KeyboardTest, CursorAndMoveKeysRunTheirCommands) {
   for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
     const QPoint cell = coveredCell(false);
     goTo(cell);
-    program.Repeat(key);
-    EXPECT_EQ(program.Shown(cell.x(), cell.y()), brelvox::cellCovered);
-    program.Key(key);
+    program.Hold(key, 2);
     EXPECT_NE(program.Shown(cell.x(), cell.y()), brelvox::cellCovered) << key;
   }
   const QPoint zero = coveredCell(true);
@@ -201,6 +217,46 @@ TEST(KeyboardTest, CursorAndMoveKeysRunTheirCommands) {
     }
   }
   EXPECT_EQ(program.State().GameOver, 0);
+}
+
+// A held key acts once, the toolkit's flag or not; a letter acts by its
+// Latin symbol, or by its place where the layout gives it none (Russian
+// alone); and a key whose release went to a dialog works again.
+TEST(KeyboardTest, HeldKeysActOnceAndLettersActWhereverTheLayoutPutsThem) {
+  // The xkb key codes of the keys where the US layout has these.
+  constexpr quint32 kPlaceOfD = 40, kPlaceOfH = 43, kPlaceOfN = 57, kPlaceOfF1 = 67;
+  Program program;
+  int opened = 0;
+  auto closeNext = [&opened] {
+    WhenModal([&opened](QWidget* modal) {
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        ++opened;
+        dialog->reject();
+      }
+    });
+  };
+  closeNext();
+  program.Hold(0x0422, 0, kPlaceOfN, Qt::ControlModifier);  // Ctrl and Cyrillic TE
+  EXPECT_EQ(opened, 1);
+  program.New(0);
+  const std::int32_t hints = program.State().HintsLeft;
+  program.Hold(0x0420, 4, kPlaceOfH);  // Cyrillic ER
+  EXPECT_EQ(program.State().HintsLeft, hints - 1);
+
+  // S where the US layout has D: the label counts, so Sound, not a chord.
+  program.Hold(Qt::Key_S, 0, kPlaceOfD);
+  EXPECT_EQ(Child<QPushButton>(&program.window, "SoundButton")->text(), QStringLiteral("Sound"));
+  program.Hold(Qt::Key_P, 5);
+  EXPECT_EQ(program.State().Paused, 1);
+  program.Hold(Qt::Key_Pause, 2);
+  EXPECT_EQ(program.State().Paused, 0);
+
+  // F1 opens Info, whose dialog takes the release; the next F1 opens it again.
+  closeNext();
+  program.Send(QEvent::KeyPress, Qt::Key_F1, program.clock += 1000, kPlaceOfF1);
+  closeNext();
+  program.Hold(Qt::Key_F1, 0, kPlaceOfF1);
+  EXPECT_EQ(opened, 3);
 }
 
 TEST(KeyboardTest, CursorFrameIsOnTheWindowAndNeverInTheBoardPicture) {

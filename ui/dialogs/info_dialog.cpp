@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include "app/main_window_logic.h"
+#include "widgets/command_table.h"
 #include "widgets/control_font.h"
 #include "widgets/glyph_button.h"
 #include "widgets/logic_text.h"
@@ -88,20 +89,21 @@ const char* const kHelpParagraphs[] = {
                       "With this feature, guessing is not\n"
                       "necessary, and you can do real\n"
                       "contests in playing Brelvox."),
+    // %n: the keys of the n-th command of the command table.
     QT_TRANSLATE_NOOP("TInfo",
-                      "Keys: Ctrl+N New, P or Pause to pause,\n"
-                      "H Hint, S Sound or Silent, F1 Info,\n"
-                      "Ctrl+Plus and Ctrl+Minus bigger and\n"
-                      "smaller cells, Ctrl+Q closes the game.\n"
+                      "Keys: %1 New, %2 to pause,\n"
+                      "%3 Hint, %4 Sound or Silent, %5 Info,\n"
+                      "%6 and %7 bigger and\n"
+                      "smaller cells, %8 closes the game.\n"
                       "The arrow keys move a frame over the\n"
-                      "board; Home and End go to the first and\n"
-                      "last column, Page Up and Page Down to\n"
-                      "the first and last row. Space or Enter\n"
-                      "uncovers the framed field, F or\n"
-                      "Ctrl+Space marks it, D uncovers the\n"
-                      "fields around it. In a window like this\n"
-                      "one, Tab moves between the buttons,\n"
-                      "Enter or Space presses, Escape is Back."),
+                      "board; %13 and %14 go to the first and\n"
+                      "last column, %15 and %16 to the\n"
+                      "first and last row. %17\n"
+                      "uncovers the framed field, %18\n"
+                      "marks it, %19 uncovers the fields\n"
+                      "around it. In a window like this one,\n"
+                      "Tab moves between the buttons, Enter\n"
+                      "or Space presses, Escape is Back."),
     QT_TRANSLATE_NOOP("TInfo",
                       "Your display sizes and best times are\n"
                       "kept in Brelvox.ini and Brelvox.hi.\n"
@@ -129,13 +131,22 @@ QStringList WrapToWidth(const QString& line, const QFontMetrics& metrics, int ro
   return lines;
 }
 
+// `text` with each %n replaced by the keys of the n-th command.
+QString WithKeyNames(QString text) {
+  for (int n = kCommandCount; n >= 1; --n) {
+    const QString names = KeyNames(static_cast<Command>(n - 1), QStringLiteral("/"));
+    text.replace(QLatin1Char('%') + QString::number(n), names);
+  }
+  return text;
+}
+
 }  // namespace
 
 QStringList TInfo::HelpText() {
   QStringList lines;
   for (const char* paragraph : kHelpParagraphs) {
     if (!lines.isEmpty()) lines << QString();
-    lines << tr(paragraph).split(QLatin1Char('\n'));
+    lines << WithKeyNames(tr(paragraph)).split(QLatin1Char('\n'));
   }
   return lines;
 }

@@ -44,17 +44,18 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);
   for (int i = 0; i < brelvox::kLevelCount; ++i) {
-    levelItems[i] = new QRadioButton(tr(kLevelNames[i]), level);
-    levelItems[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
-    levelItems[i]->setGeometry(8, 18 + 21 * i, 129, 20);
-    group_->addButton(levelItems[i], i);
+    levelButtons_[i] = new QRadioButton(tr(kLevelNames[i]), level);
+    levelButtons_[i]->setObjectName(QStringLiteral("levelItem%1").arg(i));
+    levelButtons_[i]->setGeometry(8, 18 + 21 * i, 129, 20);
+    group_->addButton(levelButtons_[i], i);
     // A screen reader speaks the description after the level's name, which
     // its first line repeats.
-    levelItems[i]->setAccessibleDescription(Description(i)
-                                                .section(QLatin1Char('\n'), 1)
-                                                .replace(QLatin1Char('\n'), QStringLiteral(", ")));
+    levelButtons_[i]->setAccessibleDescription(
+        Description(i)
+            .section(QLatin1Char('\n'), 1)
+            .replace(QLatin1Char('\n'), QStringLiteral(", ")));
   }
-  levelItems[0]->setChecked(true);
+  levelButtons_[0]->setChecked(true);
   // Any way of selecting an item, mouse or arrow keys, shows its description.
   connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) levelClick();
@@ -127,6 +128,6 @@ void TLevelChoose::showEvent(QShowEvent* event) {
   // Every opening starts on the levels, whichever button had the focus last
   // time, so that the arrows pick and Enter starts.
   const int index = SelectedIndex();
-  if (index >= 0 && index < brelvox::kLevelCount) levelItems[index]->setFocus();
+  if (index >= 0 && index < brelvox::kLevelCount) levelButtons_[index]->setFocus();
   QDialog::showEvent(event);
 }

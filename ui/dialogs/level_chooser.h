@@ -42,13 +42,13 @@ class TLevelChoose : public QDialog {
   void levelClick();
   void StartClick();
 
-  // The widgets, by their established names (also their objectNames); the
-  // items of `level` are named levelItem0 .. levelItem3.
+  // The widgets, by their established names (also their objectNames).
   QGroupBox* level;
-  QRadioButton* levelItems[brelvox::kLevelCount];
   QGroupBox* GroupBox1;
   QLabel* description;
   GlyphButton* Start;
   GlyphButton* Cancel;
+  // The radio buttons in `level`, named levelItem0 .. levelItem3.
+  QRadioButton* levelButtons_[brelvox::kLevelCount];
   QButtonGroup* group_;
 };

@@ -14,12 +14,12 @@
 #include "dialogs/highscore_window.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/level_chooser.h"
-#include "keyboard_control.h"
 #include "widgets/control_font.h"
 #include "widgets/counter_accessible.h"
 #include "widgets/glyph_button.h"
 #include "widgets/named.h"
 #include "widgets/spoken_notice.h"
+#include "window/keyboard_control.h"
 #include "window/narrator.h"
 #include "window/toolbar.h"
 
@@ -55,7 +55,7 @@ TMainWindow::TMainWindow(const std::filesystem::path& directory, QWidget* parent
                brelvox::kToolbarOnlyHeight - kDecorationHeight);
   InstallCounterAccessibility();
   InstallBoardAccessibility();
-  Panel1 = new Toolbar(this);
+  Panel1 = new Toolbar(logic_.Controls(), this);
   Panel1->setGeometry(0, 0, width(), brelvox::ToolbarHeight);
   ConnectToolbar();
   CreateKeyboardAndBoard();
@@ -102,9 +102,9 @@ void TMainWindow::CreateKeyboardAndBoard() {
 
 void TMainWindow::CreateTimers() {
   TimeTimer = Named(new QTimer(this), "TimeTimer");
-  TimeTimer->setInterval(1000);
+  TimeTimer->setInterval(logic_.Controls().interval);
   connect(TimeTimer, &QTimer::timeout, this, [this] { logic_.TimeTimerTimer(); });
-  TimeTimer->start();
+  if (logic_.Controls().timerEnabled) TimeTimer->start();
   Animator = Named(new QTimer(this), "Animator");
   Animator->setInterval(100);
   connect(Animator, &QTimer::timeout, this, [this] { logic_.AnimatorTimer(); });
@@ -141,6 +141,20 @@ void TMainWindow::resizeEvent(QResizeEvent* event) {
 
 void TMainWindow::keyPressEvent(QKeyEvent* event) {
   if (!keyboard_->KeyPress(*event)) QWidget::keyPressEvent(event);
+}
+
+void TMainWindow::keyReleaseEvent(QKeyEvent* event) {
+  keyboard_->KeyRelease(*event);
+  QWidget::keyReleaseEvent(event);
+}
+
+bool TMainWindow::event(QEvent* event) {
+  // A dialog or another window takes the keyboard: the keys held now are
+  // released there.
+  const QEvent::Type type = event->type();
+  if (keyboard_ && (type == QEvent::WindowBlocked || type == QEvent::WindowDeactivate))
+    keyboard_->ForgetHeldKeys();
+  return QWidget::event(event);
 }
 
 void TMainWindow::mousePressEvent(QMouseEvent* event) {

@@ -70,6 +70,8 @@ class TMainWindow : public QWidget, public brelvox::View {
   void closeEvent(QCloseEvent* event) override;       // saves the settings
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;  // shortcuts and the board cursor
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;  // the keyboard goes to another window
 
  private:
   void ConnectToolbar();

@@ -12,11 +12,11 @@
 #include "dialogs/info_dialog.h"
 #include "dialogs/level_chooser.h"
 #include "dialogs/name_prompt.h"
-#include "keyboard_control.h"
 #include "widgets/counter_accessible.h"
 #include "widgets/glyph_button.h"
 #include "widgets/logic_text.h"
 #include "widgets/vex_digital.h"
+#include "window/keyboard_control.h"
 #include "window/main_window.h"
 #include "window/narrator.h"
 #include "window/toolbar.h"
@@ -97,9 +97,7 @@ void TMainWindow::SetDisplayVisible(brelvox::Display display, bool visible) {
 }
 
 void TMainWindow::SetCaption(brelvox::CaptionOf control, const std::string& caption) {
-  GlyphButton* button =
-      control == brelvox::CaptionOf::PauseButton ? Panel1->PauseButton : Panel1->SoundButton;
-  button->setText(LogicText(caption));
+  Panel1->SetCaption(control, LogicText(caption));
   if (narrator_) narrator_->Changed();
 }
 

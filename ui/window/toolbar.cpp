@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "widgets/clock_panel.h"
+#include "widgets/command_table.h"
 #include "widgets/glyph_button.h"
 #include "widgets/logic_text.h"
 #include "widgets/named.h"
@@ -19,25 +20,27 @@ struct WindowText {
 
 }  // namespace
 
-Toolbar::Toolbar(QWidget* parent) : BevelPanel(parent) {
+Toolbar::Toolbar(const brelvox::ControlStates& start, QWidget* parent) : BevelPanel(parent) {
   setObjectName(QStringLiteral("Panel1"));
   auto button = [this](const char* name, const char* glyph, const QString& caption, int left) {
     auto* b = Named(new GlyphButton(QString::fromLatin1(glyph), caption, this), name);
     b->setGeometry(left, 8, 73, 33);
     return b;
   };
-  // Silent and Pause are captions the logic changes later.
-  NewButton = button("NewButton", "glyph_new", WindowText::tr("New"), 8);
-  SoundButton = button("SoundButton", "glyph_sound", LogicText("Silent"), 88);
-  InfoButton = button("InfoButton", "glyph_info", WindowText::tr("Info"), 168);
-  PauseButton = button("PauseButton", "glyph_pause", LogicText("Pause"), 248);
-  HintButton = button("HintButton", "glyph_hint", WindowText::tr("Hint"), 328);
+  // The logic changes the captions of Sound and Pause later.
+  NewButton = button("NewButton", "glyph_new", CommandText(Command::New), 8);
+  SoundButton = button("SoundButton", "glyph_sound", LogicText(start.soundCaption), 88);
+  InfoButton = button("InfoButton", "glyph_info", CommandText(Command::Info), 168);
+  PauseButton = button("PauseButton", "glyph_pause", LogicText(start.pauseCaption), 248);
+  HintButton = button("HintButton", "glyph_hint", CommandText(Command::Hint), 328);
+  PauseButton->setEnabled(start.pauseEnabled);
+  HintButton->setEnabled(start.hintEnabled);
   // A long caption may take part of the 7-pixel gaps, keeping one pixel
-  // between two buttons; Silent and Pause make room for their other words.
+  // between two buttons; Sound and Pause make room for both their words.
   NewButton->WidenToFitCaption(79);
-  SoundButton->WidenToFitCaption(79, {LogicText("Sound")});
+  SoundButton->WidenToFitCaption(79, {LogicText("Silent"), LogicText("Sound")});
   InfoButton->WidenToFitCaption(79);
-  PauseButton->WidenToFitCaption(79, {LogicText("Play")});
+  PauseButton->WidenToFitCaption(79, {LogicText("Pause"), LogicText("Play")});
   HintButton->WidenToFitCaption(79);
 
   DigHint = Named(new TVexDigital(this), "DigHint");
@@ -50,6 +53,10 @@ Toolbar::Toolbar(QWidget* parent) : BevelPanel(parent) {
 
   Panel3 = new ClockPanel(this);
   Panel3->setGeometry(441, 8, 129, 33);
+  for (int i = 0; i < brelvox::kDisplayCount; ++i) {
+    const auto display = static_cast<brelvox::Display>(i);
+    Digits(display)->setVisible(start.visible(display));
+  }
 
   UpButton = Named(new GlyphButton(QStringLiteral("glyph_up"), QString(), this), "UpButton");
   UpButton->setGeometry(576, 6, 18, 19);
@@ -64,19 +71,30 @@ void Toolbar::NameForAssistiveTools() {
       WindowText::tr("Hints you may still take without losing your score"));
   Panel3->setAccessibleName(WindowText::tr("Time"));
   Panel3->setAccessibleDescription(WindowText::tr("Time played, hours:minutes:seconds"));
-  UpButton->setAccessibleName(WindowText::tr("Bigger cells"));
-  UpButton->setAccessibleDescription(
-      WindowText::tr("Makes the cells of this level bigger (Ctrl+Plus)"));
-  DownButton->setAccessibleName(WindowText::tr("Smaller cells"));
-  DownButton->setAccessibleDescription(
-      WindowText::tr("Makes the cells of this level smaller (Ctrl+Minus)"));
-  NewButton->setAccessibleDescription(
-      WindowText::tr("Chooses a level and starts a new game (Ctrl+N)"));
-  SoundButton->setAccessibleDescription(WindowText::tr("Switches the sound cues off or on (S)"));
-  InfoButton->setAccessibleDescription(WindowText::tr("Shows the help and the best times (F1)"));
-  PauseButton->setAccessibleDescription(WindowText::tr("Hides the board and stops the clock (P)"));
-  HintButton->setAccessibleDescription(
-      WindowText::tr("Makes a safe move for you; the counter beside it shows the hints left (H)"));
+  UpButton->setAccessibleName(CommandText(Command::BiggerCells));
+  DownButton->setAccessibleName(CommandText(Command::SmallerCells));
+  const std::pair<GlyphButton*, Command> buttons[] = {
+      {NewButton, Command::New},          {SoundButton, Command::Sound},
+      {InfoButton, Command::Info},        {PauseButton, Command::Pause},
+      {HintButton, Command::Hint},        {UpButton, Command::BiggerCells},
+      {DownButton, Command::SmallerCells}};
+  for (const auto& [button, command] : buttons) {
+    button->setAccessibleDescription(
+        QStringLiteral("%1 (%2)").arg(CommandDescription(command), KeyNames(command)));
+    ShowKeyInToolTip(button, command);
+  }
+}
+
+void Toolbar::ShowKeyInToolTip(GlyphButton* button, Command command) {
+  const QString caption = button->text().isEmpty() ? CommandText(command) : button->text();
+  button->setToolTip(ToolTip(caption, command));
+}
+
+void Toolbar::SetCaption(brelvox::CaptionOf control, const QString& caption) {
+  const bool pause = control == brelvox::CaptionOf::PauseButton;
+  GlyphButton* button = pause ? PauseButton : SoundButton;
+  button->setText(caption);
+  ShowKeyInToolTip(button, pause ? Command::Pause : Command::Sound);
 }
 
 TVexDigital* Toolbar::Digits(brelvox::Display display) const {

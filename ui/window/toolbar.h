@@ -3,8 +3,10 @@
 // the hint counter, the clock and the two cell-size arrows.
 #pragma once
 
+#include "app/control_states.h"
 #include "app/view.h"
 #include "widgets/bevel_panel.h"
+#include "widgets/command_table.h"
 
 class ClockPanel;
 class GlyphButton;
@@ -14,7 +16,11 @@ class Toolbar : public BevelPanel {
   Q_OBJECT
 
  public:
-  explicit Toolbar(QWidget* parent);
+  // The controls start as `start` says.
+  Toolbar(const brelvox::ControlStates& start, QWidget* parent);
+
+  // The caption of Pause or Sound, and with it the button's tooltip.
+  void SetCaption(brelvox::CaptionOf control, const QString& caption);
 
   // The display the logic names.
   TVexDigital* Digits(brelvox::Display display) const;
@@ -35,4 +41,6 @@ class Toolbar : public BevelPanel {
 
  private:
   void NameForAssistiveTools();
+  // The tooltip names the button's caption and its key.
+  void ShowKeyInToolTip(GlyphButton* button, Command command);
 };

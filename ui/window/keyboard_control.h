@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keyboard in the main window: the toolbar shortcuts, the keys of the
-// board cursor, and the cursor's frame. Every key does what a click would:
-// shortcuts press the toolbar buttons (nothing while one is disabled), and
-// the cursor keys run the window logic's cursor commands.
+// The keyboard in the main window: the keys of the command table, and the
+// cursor's frame. Every key does what a click would: shortcuts press the
+// toolbar buttons (nothing while one is disabled), and the cursor keys run
+// the window logic's cursor commands. A key acts once however long it is
+// held, except the cursor's moves, which repeat; and a letter key acts by
+// its place on the keyboard when the layout gives it no Latin letter.
 #pragma once
 
 #include <QObject>
 #include <QRect>
+#include <optional>
 
 #include "app/board_cursor.h"
+#include "widgets/command_table.h"
+#include "window/key_events.h"
 
 class QAbstractButton;
 class QKeyEvent;
@@ -40,6 +45,9 @@ class KeyboardControl : public QObject {
 
   // Handles a key pressed in the main window; false for keys it leaves alone.
   bool KeyPress(const QKeyEvent& event);
+  void KeyRelease(const QKeyEvent& event) { held_.Released(event); }
+  // The window lost the keyboard to another window or a dialog.
+  void ForgetHeldKeys() { held_.Forget(); }
 
   using Move = brelvox::CellMove;
   // The move a key makes on a cell, through the mouse's entry point.
@@ -57,10 +65,16 @@ class KeyboardControl : public QObject {
   void CursorChanged();
 
  private:
+  // The command of a key, by its symbol or else by its place.
+  static std::optional<Command> CommandFor(const QKeyEvent& event);
+  void Run(Command command);
+  QAbstractButton* ButtonOf(Command command) const;
+
   QWidget& window_;
   brelvox::MainWindowLogic& logic_;
   Buttons buttons_;
   int boardTop_;
+  HeldKeys held_;
   QRect CellRect(QPoint cell) const;
   // The cursor frame's cell in client coordinates; empty while hidden.
   QRect CursorRect() const;
