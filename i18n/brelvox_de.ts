@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>chord</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachbarfelder aufdecken</translation>
     </message>
     <message>
         <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckt die Nachbarfelder einer Zahl auf, deren Minen alle markiert sind</translation>
     </message>
 </context>
 <context>
@@ -116,47 +116,56 @@ Du kannst weiterspielen, aber deine Zeit kommt nicht in die Bestzeiten.</transla
     <name>Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
-    <message>
-        <source>%1, %2 cells uncovered</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1, %n cells uncovered</source>
+        <translation>
+            <numerusform>%1, %n Feld aufgedeckt</numerusform>
+            <numerusform>%1, %n Felder aufgedeckt</numerusform>
+        </translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Resumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgesetzt</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Hint: row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Zeile %1, Spalte %2</translation>
     </message>
-    <message>
-        <source>Hints left: %1</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Hints left: %n</source>
+        <translation>
+            <numerusform>%n Tipp übrig</numerusform>
+            <numerusform>%n Tipps übrig</numerusform>
+        </translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast verloren</translation>
     </message>
     <message>
         <source>You won in 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast in 1 Sekunde gewonnen</translation>
     </message>
-    <message>
-        <source>You won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>You won in %n seconds</source>
+        <translation>
+            <numerusform>Du hast in %n Sekunde gewonnen</numerusform>
+            <numerusform>Du hast in %n Sekunden gewonnen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>chord</source>
-        <translation type="unfinished"></translation>
+        <translation>descubrir alrededor</translation>
     </message>
     <message>
         <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubre las casillas vecinas de un número cuyas minas están todas marcadas</translation>
     </message>
 </context>
 <context>
@@ -116,47 +116,56 @@ Puedes seguir jugando, pero no entrarás en la tabla de récords.</translation>
     <name>Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, columna %2: %3</translation>
     </message>
-    <message>
-        <source>%1, %2 cells uncovered</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1, %n cells uncovered</source>
+        <translation>
+            <numerusform>%1, %n casilla descubierta</numerusform>
+            <numerusform>%1, %n casillas descubiertas</numerusform>
+        </translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida en pausa</translation>
     </message>
     <message>
         <source>Resumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida reanudada</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido activado</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido desactivado</translation>
     </message>
     <message>
         <source>Hint: row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: fila %1, columna %2</translation>
     </message>
-    <message>
-        <source>Hints left: %1</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Hints left: %n</source>
+        <translation>
+            <numerusform>Queda %n pista</numerusform>
+            <numerusform>Quedan %n pistas</numerusform>
+        </translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Has perdido</translation>
     </message>
     <message>
         <source>You won in 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Has ganado en 1 segundo</translation>
     </message>
-    <message>
-        <source>You won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>You won in %n seconds</source>
+        <translation>
+            <numerusform>Has ganado en %n segundo</numerusform>
+            <numerusform>Has ganado en %n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

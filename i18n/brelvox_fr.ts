@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>chord</source>
-        <translation type="unfinished"></translation>
+        <translation>découvrir autour</translation>
     </message>
     <message>
         <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvre les cases voisines d&apos;un nombre dont toutes les mines sont marquées</translation>
     </message>
 </context>
 <context>
@@ -116,47 +116,56 @@ Vous pouvez continuer à jouer, mais vous n&apos;entrerez pas dans le tableau de
     <name>Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
-    <message>
-        <source>%1, %2 cells uncovered</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1, %n cells uncovered</source>
+        <translation>
+            <numerusform>%1, %n case découverte</numerusform>
+            <numerusform>%1, %n cases découvertes</numerusform>
+        </translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en pause</translation>
     </message>
     <message>
         <source>Resumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie reprise</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Son activé</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Son coupé</translation>
     </message>
     <message>
         <source>Hint: row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice&#xa0;: ligne %1, colonne %2</translation>
     </message>
-    <message>
-        <source>Hints left: %1</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Hints left: %n</source>
+        <translation>
+            <numerusform>Il reste %n indice</numerusform>
+            <numerusform>Il reste %n indices</numerusform>
+        </translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez perdu</translation>
     </message>
     <message>
         <source>You won in 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez gagné en 1 seconde</translation>
     </message>
-    <message>
-        <source>You won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>You won in %n seconds</source>
+        <translation>
+            <numerusform>Vous avez gagné en %n seconde</numerusform>
+            <numerusform>Vous avez gagné en %n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>chord</source>
-        <translation type="unfinished"></translation>
+        <translation>scopri intorno</translation>
     </message>
     <message>
         <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopre le caselle vicine a un numero le cui mine sono tutte segnate</translation>
     </message>
 </context>
 <context>
@@ -116,47 +116,56 @@ Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
     <name>Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2: %3</translation>
     </message>
-    <message>
-        <source>%1, %2 cells uncovered</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1, %n cells uncovered</source>
+        <translation>
+            <numerusform>%1, %n casella scoperta</numerusform>
+            <numerusform>%1, %n caselle scoperte</numerusform>
+        </translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita in pausa</translation>
     </message>
     <message>
         <source>Resumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita ripresa</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono attivato</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono disattivato</translation>
     </message>
     <message>
         <source>Hint: row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Indizio: riga %1, colonna %2</translation>
     </message>
-    <message>
-        <source>Hints left: %1</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Hints left: %n</source>
+        <translation>
+            <numerusform>Resta %n indizio</numerusform>
+            <numerusform>Restano %n indizi</numerusform>
+        </translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai perso</translation>
     </message>
     <message>
         <source>You won in 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai vinto in 1 secondo</translation>
     </message>
-    <message>
-        <source>You won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>You won in %n seconds</source>
+        <translation>
+            <numerusform>Hai vinto in %n secondo</numerusform>
+            <numerusform>Hai vinto in %n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>chord</source>
-        <translation type="unfinished"></translation>
+        <translation>rondom openen</translation>
     </message>
     <message>
         <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent de vakjes rond een getal waarvan alle mijnen gemarkeerd zijn</translation>
     </message>
 </context>
 <context>
@@ -116,47 +116,56 @@ Je kunt verder spelen, maar je komt niet in de ranglijst.</translation>
     <name>Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1, kolom %2: %3</translation>
     </message>
-    <message>
-        <source>%1, %2 cells uncovered</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1, %n cells uncovered</source>
+        <translation>
+            <numerusform>%1, %n vakje geopend</numerusform>
+            <numerusform>%1, %n vakjes geopend</numerusform>
+        </translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepauzeerd</translation>
     </message>
     <message>
         <source>Resumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervat</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid aan</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid uit</translation>
     </message>
     <message>
         <source>Hint: row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint: rij %1, kolom %2</translation>
     </message>
-    <message>
-        <source>Hints left: %1</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Hints left: %n</source>
+        <translation>
+            <numerusform>%n hint over</numerusform>
+            <numerusform>%n hints over</numerusform>
+        </translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt verloren</translation>
     </message>
     <message>
         <source>You won in 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt in 1 seconde gewonnen</translation>
     </message>
-    <message>
-        <source>You won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>You won in %n seconds</source>
+        <translation>
+            <numerusform>Je hebt in %n seconde gewonnen</numerusform>
+            <numerusform>Je hebt in %n seconden gewonnen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>chord</source>
-        <translation type="unfinished"></translation>
+        <translation>odkryj dookoła</translation>
     </message>
     <message>
         <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkrywa pola wokół liczby, której wszystkie miny są oznaczone</translation>
     </message>
 </context>
 <context>
@@ -116,47 +116,59 @@ Możesz grać dalej, ale nie trafisz na listę najlepszych wyników.</translatio
     <name>Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1, kolumna %2: %3</translation>
     </message>
-    <message>
-        <source>%1, %2 cells uncovered</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1, %n cells uncovered</source>
+        <translation>
+            <numerusform>%1, odkryto %n pole</numerusform>
+            <numerusform>%1, odkryto %n pola</numerusform>
+            <numerusform>%1, odkryto %n pól</numerusform>
+        </translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra wstrzymana</translation>
     </message>
     <message>
         <source>Resumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra wznowiona</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk włączony</translation>
     </message>
     <message>
         <source>Sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk wyłączony</translation>
     </message>
     <message>
         <source>Hint: row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wskazówka: wiersz %1, kolumna %2</translation>
     </message>
-    <message>
-        <source>Hints left: %1</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Hints left: %n</source>
+        <translation>
+            <numerusform>Pozostała %n wskazówka</numerusform>
+            <numerusform>Pozostały %n wskazówki</numerusform>
+            <numerusform>Pozostało %n wskazówek</numerusform>
+        </translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegrana</translation>
     </message>
     <message>
         <source>You won in 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygrana w 1 sekundę</translation>
     </message>
-    <message>
-        <source>You won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>You won in %n seconds</source>
+        <translation>
+            <numerusform>Wygrana w %n sekundę</numerusform>
+            <numerusform>Wygrana w %n sekundy</numerusform>
+            <numerusform>Wygrana w %n sekund</numerusform>
+        </translation>
     </message>
 </context>
 <context>

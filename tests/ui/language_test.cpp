@@ -18,6 +18,7 @@
 #include "program.h"
 #include "shell/translations.h"
 #include "widgets/glyph_button.h"
+#include "window/narrator.h"
 
 namespace {
 
@@ -206,6 +207,43 @@ TEST(LanguageTest, ScoresShowTranslatedButStayEnglishInTheFile) {
   const QByteArray saved = file.readAll();
   EXPECT_TRUE(saved.startsWith("Nobody\r\n61\r\nNobody\r\n5999\r\n")) << saved.left(40).data();
   EXPECT_FALSE(saved.contains("Niemand"));
+}
+
+// Counts the screen reader hears follow each language's plural forms, and
+// English keeps its one second.
+TEST(LanguageTest, SpokenCountsAgreeWithTheirNumber) {
+  Narrator::Moment playing;
+  playing.cells.assign(64, brelvox::cellCovered);
+  playing.cols = 8;
+  playing.hintsLeft = 3;
+  const auto won = [&playing](int seconds) {
+    Narrator::Moment now = playing;
+    now.over = now.won = true;
+    now.seconds = seconds;
+    return Narrator::Difference(playing, now);
+  };
+  EXPECT_EQ(won(1), QStringLiteral("You won in 1 second"));
+  EXPECT_EQ(won(0), QStringLiteral("You won in 0 seconds"));
+
+  Translators translators(*qApp);
+  ASSERT_TRUE(translators.Install(QLocale(QStringLiteral("ru_RU"))));
+  QStringList heard;
+  for (int seconds : {1, 21, 22, 25, 111}) heard << won(seconds);
+  EXPECT_EQ(heard.join(QLatin1Char('|')),
+            QStringLiteral("Вы выиграли за 1 секунду|Вы выиграли за 21 секунду|"
+                           "Вы выиграли за 22 секунды|Вы выиграли за 25 секунд|"
+                           "Вы выиграли за 111 секунд"));
+
+  ASSERT_TRUE(translators.Install(QLocale(QStringLiteral("pl_PL"))));
+  Narrator::Moment flood = playing;
+  const auto uncover = [&](int count) {
+    for (int i = 0; i < count; ++i) flood.cells[i] = 0;
+    return Narrator::Difference(playing, flood);
+  };
+  EXPECT_EQ(uncover(22), QStringLiteral("wiersz 1, kolumna 1: puste, odkryto 22 pola"));
+  flood.hintsLeft = 0;
+  EXPECT_EQ(uncover(25),
+            QStringLiteral("wiersz 1, kolumna 1: puste, odkryto 25 pól. Pozostało 0 wskazówek"));
 }
 
 // A "C" messages locale means English, whatever LANGUAGE asks for.

@@ -38,7 +38,7 @@ QString CellNews(const Moment& before, const Moment& now, bool onlyCursor) {
                .arg(at % now.cols + 1)
                .arg(CellName(now.cells[at]));
   }
-  if (uncovered > 1) return Narrator::tr("%1, %2 cells uncovered").arg(news).arg(uncovered);
+  if (uncovered > 1) return Narrator::tr("%1, %n cells uncovered", nullptr, uncovered).arg(news);
   return news;
 }
 
@@ -83,11 +83,13 @@ QString Narrator::Difference(const Moment& before, const Moment& now) {
     said << CellNews(before, now, lost);
   if (hintStarted) said << tr("Hint: row %1, column %2").arg(now.hintRow + 1).arg(now.hintCol + 1);
   if (now.hintsLeft != before.hintsLeft && now.hintsLeft >= 0)
-    said << tr("Hints left: %1").arg(now.hintsLeft);
+    said << tr("Hints left: %n", nullptr, now.hintsLeft);
   if (now.over && !before.over && !now.won) said << tr("You lost");
+  // English reads the texts as written, without a catalogue, so one second
+  // keeps a sentence of its own; other counts take the language's plural.
   if (now.over && !before.over && now.won)
     said << (now.seconds == 1 ? tr("You won in 1 second")
-                              : tr("You won in %1 seconds").arg(now.seconds));
+                              : tr("You won in %n seconds", nullptr, now.seconds));
   said.removeAll(QString());
   return said.join(QStringLiteral(". "));
 }
