@@ -449,5 +449,109 @@ vraiment très dur</translation>
         <source>Enter your name:</source>
         <translation>Entrez votre nom&#xa0;:</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished">Pause</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished">Son</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the first column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the last column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the first row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the last row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncovers the framed cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the framed cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncover around</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncovers the cells around the framed cell</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -452,5 +452,109 @@ Have fun! The Brelvox developers, 2026</source>
         <source>Enter your name:</source>
         <translation>Введите своё имя:</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished">Пауза</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished">Звук</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame one cell down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the first column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the last column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the first row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the frame to the last row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncovers the framed cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the framed cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncover around</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncovers the cells around the framed cell</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
