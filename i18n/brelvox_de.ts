@@ -451,107 +451,107 @@ Das ist wirklich schwer</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished">Ton an</translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Closes the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Spiel</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links</translation>
     </message>
     <message>
         <source>Moves the frame one cell left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen ein Feld nach links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts</translation>
     </message>
     <message>
         <source>Moves the frame one cell right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen ein Feld nach rechts</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Moves the frame one cell up</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen ein Feld nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Moves the frame one cell down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen ein Feld nach unten</translation>
     </message>
     <message>
         <source>First column</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Spalte</translation>
     </message>
     <message>
         <source>Moves the frame to the first column</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen in die erste Spalte</translation>
     </message>
     <message>
         <source>Last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Spalte</translation>
     </message>
     <message>
         <source>Moves the frame to the last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen in die letzte Spalte</translation>
     </message>
     <message>
         <source>First row</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile</translation>
     </message>
     <message>
         <source>Moves the frame to the first row</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen in die erste Zeile</translation>
     </message>
     <message>
         <source>Last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Zeile</translation>
     </message>
     <message>
         <source>Moves the frame to the last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegt den Rahmen in die letzte Zeile</translation>
     </message>
     <message>
         <source>Uncover</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufdecken</translation>
     </message>
     <message>
         <source>Uncovers the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckt das umrahmte Feld auf</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Markieren</translation>
     </message>
     <message>
         <source>Marks or unmarks the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert das umrahmte Feld oder hebt die Markierung auf</translation>
     </message>
     <message>
         <source>Uncover around</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachbarfelder aufdecken</translation>
     </message>
     <message>
         <source>Uncovers the cells around the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckt die Nachbarfelder des umrahmten Felds auf</translation>
     </message>
 </context>
 </TS>

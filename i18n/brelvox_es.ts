@@ -451,107 +451,107 @@ esto es difícil de verdad</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pausa</translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished">Sonido</translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Closes the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra el juego</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Moves the frame one cell left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco una casilla a la izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Moves the frame one cell right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco una casilla a la derecha</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Moves the frame one cell up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco una casilla hacia arriba</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Moves the frame one cell down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco una casilla hacia abajo</translation>
     </message>
     <message>
         <source>First column</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera columna</translation>
     </message>
     <message>
         <source>Moves the frame to the first column</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco a la primera columna</translation>
     </message>
     <message>
         <source>Last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Última columna</translation>
     </message>
     <message>
         <source>Moves the frame to the last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco a la última columna</translation>
     </message>
     <message>
         <source>First row</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera fila</translation>
     </message>
     <message>
         <source>Moves the frame to the first row</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco a la primera fila</translation>
     </message>
     <message>
         <source>Last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Última fila</translation>
     </message>
     <message>
         <source>Moves the frame to the last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el marco a la última fila</translation>
     </message>
     <message>
         <source>Uncover</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubrir</translation>
     </message>
     <message>
         <source>Uncovers the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubre la casilla enmarcada</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>Marks or unmarks the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca o desmarca la casilla enmarcada</translation>
     </message>
     <message>
         <source>Uncover around</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubrir alrededor</translation>
     </message>
     <message>
         <source>Uncovers the cells around the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubre las casillas vecinas de la casilla enmarcada</translation>
     </message>
 </context>
 </TS>

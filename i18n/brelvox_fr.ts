@@ -451,107 +451,107 @@ vraiment très dur</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished">Son</translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Closes the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme le jeu</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Moves the frame one cell left</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre d&apos;une case vers la gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Moves the frame one cell right</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre d&apos;une case vers la droite</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Moves the frame one cell up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre d&apos;une case vers le haut</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Moves the frame one cell down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre d&apos;une case vers le bas</translation>
     </message>
     <message>
         <source>First column</source>
-        <translation type="unfinished"></translation>
+        <translation>Première colonne</translation>
     </message>
     <message>
         <source>Moves the frame to the first column</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre à la première colonne</translation>
     </message>
     <message>
         <source>Last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière colonne</translation>
     </message>
     <message>
         <source>Moves the frame to the last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre à la dernière colonne</translation>
     </message>
     <message>
         <source>First row</source>
-        <translation type="unfinished"></translation>
+        <translation>Première ligne</translation>
     </message>
     <message>
         <source>Moves the frame to the first row</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre à la première ligne</translation>
     </message>
     <message>
         <source>Last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière ligne</translation>
     </message>
     <message>
         <source>Moves the frame to the last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le cadre à la dernière ligne</translation>
     </message>
     <message>
         <source>Uncover</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvrir</translation>
     </message>
     <message>
         <source>Uncovers the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvre la case encadrée</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer</translation>
     </message>
     <message>
         <source>Marks or unmarks the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque la case encadrée ou retire sa marque</translation>
     </message>
     <message>
         <source>Uncover around</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvrir autour</translation>
     </message>
     <message>
         <source>Uncovers the cells around the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvre les cases voisines de la case encadrée</translation>
     </message>
 </context>
 </TS>

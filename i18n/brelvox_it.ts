@@ -451,107 +451,107 @@ questo è davvero duro</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pausa</translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished">Suono</translation>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Closes the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude il gioco</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Moves the frame one cell left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice di una casella a sinistra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Moves the frame one cell right</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice di una casella a destra</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Moves the frame one cell up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice di una casella in alto</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Moves the frame one cell down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice di una casella in basso</translation>
     </message>
     <message>
         <source>First column</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima colonna</translation>
     </message>
     <message>
         <source>Moves the frame to the first column</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice alla prima colonna</translation>
     </message>
     <message>
         <source>Last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima colonna</translation>
     </message>
     <message>
         <source>Moves the frame to the last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice all&apos;ultima colonna</translation>
     </message>
     <message>
         <source>First row</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima riga</translation>
     </message>
     <message>
         <source>Moves the frame to the first row</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice alla prima riga</translation>
     </message>
     <message>
         <source>Last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima riga</translation>
     </message>
     <message>
         <source>Moves the frame to the last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la cornice all&apos;ultima riga</translation>
     </message>
     <message>
         <source>Uncover</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopri</translation>
     </message>
     <message>
         <source>Uncovers the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopre la casella incorniciata</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna</translation>
     </message>
     <message>
         <source>Marks or unmarks the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna la casella incorniciata o toglie il segno</translation>
     </message>
     <message>
         <source>Uncover around</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopri intorno</translation>
     </message>
     <message>
         <source>Uncovers the cells around the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopre le caselle vicine alla casella incorniciata</translation>
     </message>
 </context>
 </TS>

@@ -451,107 +451,107 @@ dit is echt zwaar</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pauze</translation>
+        <translation>Pauze</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished">Geluid</translation>
+        <translation>Geluid</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Closes the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit het spel</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Moves the frame one cell left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader één vakje naar links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Moves the frame one cell right</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader één vakje naar rechts</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Moves the frame one cell up</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader één vakje omhoog</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>Moves the frame one cell down</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader één vakje omlaag</translation>
     </message>
     <message>
         <source>First column</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste kolom</translation>
     </message>
     <message>
         <source>Moves the frame to the first column</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader naar de eerste kolom</translation>
     </message>
     <message>
         <source>Last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste kolom</translation>
     </message>
     <message>
         <source>Moves the frame to the last column</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader naar de laatste kolom</translation>
     </message>
     <message>
         <source>First row</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste rij</translation>
     </message>
     <message>
         <source>Moves the frame to the first row</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader naar de eerste rij</translation>
     </message>
     <message>
         <source>Last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste rij</translation>
     </message>
     <message>
         <source>Moves the frame to the last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatst het kader naar de laatste rij</translation>
     </message>
     <message>
         <source>Uncover</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Uncovers the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent het omkaderde vakje</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeren</translation>
     </message>
     <message>
         <source>Marks or unmarks the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeert het omkaderde vakje of haalt de markering weg</translation>
     </message>
     <message>
         <source>Uncover around</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondom openen</translation>
     </message>
     <message>
         <source>Uncovers the cells around the framed cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent de vakjes rond het omkaderde vakje</translation>
     </message>
 </context>
 </TS>
