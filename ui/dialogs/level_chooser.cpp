@@ -10,6 +10,8 @@
 #include "widgets/glyph_button.h"
 #include "widgets/named.h"
 
+namespace brelvox::ui {
+
 // Five lines each, separated by CR: name, size, mines, hints, a remark.
 const char* const TLevelChoose::LevelDescriptions[brelvox::kLevelCount] = {
     QT_TR_NOOP("easy:\r8 * 8 size\r12 mines hidden\r4 hints allowed\ranyone can do this one..."),
@@ -21,8 +23,10 @@ const char* const TLevelChoose::LevelDescriptions[brelvox::kLevelCount] = {
 namespace {
 
 const char* const kLevelNames[brelvox::kLevelCount] = {
-    QT_TRANSLATE_NOOP("TLevelChoose", "easy"), QT_TRANSLATE_NOOP("TLevelChoose", "standard"),
-    QT_TRANSLATE_NOOP("TLevelChoose", "difficult"), QT_TRANSLATE_NOOP("TLevelChoose", "hard")};
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "easy"),
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "standard"),
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "difficult"),
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "hard")};
 
 }  // namespace
 
@@ -131,3 +135,5 @@ void TLevelChoose::showEvent(QShowEvent* event) {
   if (index >= 0 && index < brelvox::kLevelCount) levelButtons_[index]->setFocus();
   QDialog::showEvent(event);
 }
+
+}  // namespace brelvox::ui

@@ -11,6 +11,9 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
+
+namespace brelvox::ui {
+
 class GlyphButton;
 
 class TLevelChoose : public QDialog {
@@ -52,3 +55,5 @@ class TLevelChoose : public QDialog {
   QRadioButton* levelButtons_[brelvox::kLevelCount];
   QButtonGroup* group_;
 };
+
+}  // namespace brelvox::ui
