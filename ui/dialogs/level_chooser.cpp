@@ -44,6 +44,13 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
       "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"));
 
+  CreateLevelGroup();
+  CreateDescription();
+  CreateButtons();
+  levelClick();
+}
+
+void TLevelChoose::CreateLevelGroup() {
   level = Named(new QGroupBox(tr("choose a level:"), this), "level");
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);
@@ -64,7 +71,9 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) levelClick();
   });
+}
 
+void TLevelChoose::CreateDescription() {
   GroupBox1 = Named(new QGroupBox(tr("characteristics:"), this), "GroupBox1");
   GroupBox1->setGeometry(176, 16, 185, 105);
   description = Named(new QLabel(GroupBox1), "description");
@@ -72,7 +81,9 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   description->setWordWrap(false);
   description->setTextFormat(Qt::PlainText);
+}
 
+void TLevelChoose::CreateButtons() {
   Start = Named(new GlyphButton(QStringLiteral("glyph_start"), tr("Start"), this), "Start");
   Start->setGeometry(200, 136, 73, 33);
   Start->TakeTabFocus();
@@ -88,8 +99,6 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   Cancel->WidenToFitCaption(120);
   Cancel->move(361 - Cancel->width(), 136);
   Start->move(Cancel->x() - 15 - Start->width(), 136);
-
-  levelClick();
 }
 
 int TLevelChoose::Run() {

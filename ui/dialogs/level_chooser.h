@@ -40,6 +40,10 @@ class TLevelChoose : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The constructor's parts: the level list, the description box, Start and Cancel.
+  void CreateLevelGroup();
+  void CreateDescription();
+  void CreateButtons();
   // A level's description, one line per feature.
   static QString Description(int index);
   void levelClick();
