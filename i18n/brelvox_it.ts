@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>BoardWidget</name>
+    <name>brelvox::ui::BoardWidget</name>
     <message>
         <source>row %1, column %2</source>
         <translation>riga %1, colonna %2</translation>
@@ -113,7 +113,7 @@ Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
     </message>
 </context>
 <context>
-    <name>Narrator</name>
+    <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
         <translation>riga %1, colonna %2: %3</translation>
@@ -169,7 +169,7 @@ Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
     </message>
 </context>
 <context>
-    <name>THighscore</name>
+    <name>brelvox::ui::THighscore</name>
     <message>
         <source>Highscore</source>
         <translation>Classifica</translation>
@@ -185,7 +185,7 @@ Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
     </message>
 </context>
 <context>
-    <name>TInfo</name>
+    <name>brelvox::ui::TInfo</name>
     <message>
         <source>How to play Brelvox</source>
         <translation>Come si gioca a Brelvox</translation>
@@ -305,7 +305,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
 </context>
 <context>
-    <name>TLevelChoose</name>
+    <name>brelvox::ui::TLevelChoose</name>
     <message>
         <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
         <translation>facile:
@@ -376,7 +376,7 @@ questo è davvero duro</translation>
     </message>
 </context>
 <context>
-    <name>TMainWindow</name>
+    <name>brelvox::ui::TMainWindow</name>
     <message>
         <source>New</source>
         <translation>Nuova</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>BoardWidget</name>
+    <name>brelvox::ui::BoardWidget</name>
     <message>
         <source>row %1, column %2</source>
         <translation>wiersz %1, kolumna %2</translation>
@@ -113,7 +113,7 @@ Możesz grać dalej, ale nie trafisz na listę najlepszych wyników.</translatio
     </message>
 </context>
 <context>
-    <name>Narrator</name>
+    <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
         <translation>wiersz %1, kolumna %2: %3</translation>
@@ -172,7 +172,7 @@ Możesz grać dalej, ale nie trafisz na listę najlepszych wyników.</translatio
     </message>
 </context>
 <context>
-    <name>THighscore</name>
+    <name>brelvox::ui::THighscore</name>
     <message>
         <source>Highscore</source>
         <translation>Najlepsze wyniki</translation>
@@ -188,7 +188,7 @@ Możesz grać dalej, ale nie trafisz na listę najlepszych wyników.</translatio
     </message>
 </context>
 <context>
-    <name>TInfo</name>
+    <name>brelvox::ui::TInfo</name>
     <message>
         <source>How to play Brelvox</source>
         <translation>Jak grać w Brelvox</translation>
@@ -308,7 +308,7 @@ Have fun! The Brelvox developers, 2026</source>
     </message>
 </context>
 <context>
-    <name>TLevelChoose</name>
+    <name>brelvox::ui::TLevelChoose</name>
     <message>
         <source>easy:<byte value="xd"/>8 * 8 size<byte value="xd"/>12 mines hidden<byte value="xd"/>4 hints allowed<byte value="xd"/>anyone can do this one...</source>
         <translation>łatwy:
@@ -379,7 +379,7 @@ naprawdę trudny</translation>
     </message>
 </context>
 <context>
-    <name>TMainWindow</name>
+    <name>brelvox::ui::TMainWindow</name>
     <message>
         <source>New</source>
         <translation>Nowa</translation>

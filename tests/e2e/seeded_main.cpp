@@ -12,6 +12,8 @@
 #include "shell/game_start.h"
 #include "window/main_window.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 // Types `keys` (key sequences such as "Ctrl+N", one a word) into the modal

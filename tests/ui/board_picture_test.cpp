@@ -10,6 +10,8 @@
 
 #include "board/board_picture.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 // Colours without their alpha byte, as Pixel() reads them.

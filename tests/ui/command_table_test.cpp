@@ -12,6 +12,8 @@
 #include "program.h"
 #include "widgets/command_table.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 // A key as the manual page spells it: Qt's portable name, with a plus or

@@ -14,6 +14,8 @@
 
 #include "program.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using uitest::Child;

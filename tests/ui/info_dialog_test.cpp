@@ -10,6 +10,8 @@
 
 #include "program.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using uitest::Child;

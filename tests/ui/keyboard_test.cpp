@@ -17,6 +17,8 @@
 #include "widgets/glyph_button.h"
 #include "window/main_window.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using uitest::Child;

@@ -20,6 +20,8 @@
 #include "widgets/glyph_button.h"
 #include "window/narrator.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using uitest::Child;

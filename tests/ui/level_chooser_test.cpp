@@ -11,6 +11,8 @@
 #include "game/level_table.h"
 #include "program.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using uitest::Child;

@@ -21,6 +21,8 @@
 
 #include "program.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using brelvox::LevelTable;

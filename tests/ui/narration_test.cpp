@@ -12,6 +12,8 @@
 #include "widgets/spoken_notice.h"
 #include "window/narrator.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using brelvox::cellCovered;

@@ -9,6 +9,8 @@
 
 #include "board/board_picture.h"
 
+using namespace brelvox::ui;
+
 namespace uitest {
 
 void WhenModal(std::function<void(QWidget*)> answer) {

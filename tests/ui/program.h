@@ -17,6 +17,8 @@
 #include "dialogs/level_chooser.h"
 #include "window/main_window.h"
 
+using namespace brelvox::ui;
+
 namespace uitest {
 
 // The child of `parent` (at any depth) with the objectName `name`. A missing

@@ -14,6 +14,8 @@
 #include "program.h"
 #include "widgets/vex_digital.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 using uitest::Child;

@@ -9,6 +9,8 @@
 
 #include "widgets/vex_digital.h"
 
+using namespace brelvox::ui;
+
 namespace {
 
 // A strip whose glyph i is filled with a colour of its own.

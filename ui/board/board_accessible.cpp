@@ -8,13 +8,15 @@
 #include "game/board.h"
 #include "game/game_state.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 using brelvox::GameState;
 
 // The board's texts for assistive tools, translated as the board's own.
 struct BoardText {
-  Q_DECLARE_TR_FUNCTIONS(BoardWidget)
+  Q_DECLARE_TR_FUNCTIONS(brelvox::ui::BoardWidget)
 };
 
 // One cell of the board: its row and column, a name for its code, and the
@@ -227,3 +229,5 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
   const auto cell = Board()->Cursor().CursorCell();
   return cell ? cellAt(cell->y(), cell->x()) : nullptr;
 }
+
+}  // namespace brelvox::ui

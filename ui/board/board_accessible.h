@@ -8,15 +8,17 @@
 #include <QString>
 #include <cstdint>
 
+namespace brelvox {
+struct GameState;
+}
+
+namespace brelvox::ui {
+
 class BoardWidget;
 
 // Makes BoardAccessible the interface of every board widget. Installing it
 // again changes nothing.
 void InstallBoardAccessibility();
-
-namespace brelvox {
-struct GameState;
-}
 
 // The name a screen reader speaks for a cell code ("covered", "3", ...).
 QString CellName(int code);
@@ -67,3 +69,5 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   // tool holding one sees it follow its cell from game to game.
   mutable QHash<int, QAccessible::Id> cells_;
 };
+
+}  // namespace brelvox::ui

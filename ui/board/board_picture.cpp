@@ -8,6 +8,8 @@
 
 #include "game/board.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 const QColor kWhite(0xFF, 0xFF, 0xFF);
@@ -271,3 +273,5 @@ void BoardPicture::PaintCoveredBoard(int cols, int rows) {
     pixels.Line(col * s + s - 1, 0, col * s + s - 1, h - 1, kBlack);
   for (int col = 0; col < cols; ++col) pixels.Line(col * s, 0, col * s, h - 1, kWhite);
 }
+
+}  // namespace brelvox::ui

@@ -17,6 +17,8 @@ class QPainter;
 
 #include "widgets/sharp_picture.h"
 
+namespace brelvox::ui {
+
 class BoardPicture {
  public:
   // Loads the six cell pictures (mark, mine, wrong mark; small and large).
@@ -75,3 +77,5 @@ class BoardPicture {
   int coveredCols_ = -1;
   int coveredRows_ = -1;
 };
+
+}  // namespace brelvox::ui

@@ -7,6 +7,8 @@
 
 #include "game/game_state.h"
 
+namespace brelvox::ui {
+
 BoardWidget::BoardWidget(const brelvox::GameState& state, BoardCursor& cursor, QWidget* parent)
     : QWidget(parent), state_(state), cursor_(cursor) {
   setObjectName(QStringLiteral("Board"));
@@ -97,3 +99,5 @@ void BoardWidget::TellFocus() {
     QAccessible::updateAccessibility(&event);
   }
 }
+
+}  // namespace brelvox::ui

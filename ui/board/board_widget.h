@@ -16,6 +16,8 @@ namespace brelvox {
 struct GameState;
 }
 
+namespace brelvox::ui {
+
 // The board cursor, as the board shows it and as assistive tools use it.
 class BoardCursor {
  public:
@@ -63,3 +65,5 @@ class BoardWidget : public QWidget {
   BoardCursor& cursor_;
   BoardPicture picture_;
 };
+
+}  // namespace brelvox::ui

@@ -8,6 +8,8 @@
 
 #include "app/window_geometry.h"
 
+namespace brelvox::ui {
+
 QPoint DialogPlace(const QRect& mainFrame, int toolbarBottom, const QSize& dialogFrame,
                    const QRect& screen) {
   QPoint at(mainFrame.center().x() - (dialogFrame.width() - 1) / 2, toolbarBottom);
@@ -40,3 +42,5 @@ bool DialogPlacer::eventFilter(QObject* watched, QEvent* event) {
   dialog->move(at);  // move() places the frame's corner
   return false;
 }
+
+}  // namespace brelvox::ui

@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace brelvox::ui {
+
 // The top-left corner of a dialog's frame, `dialogFrame` large, for a main
 // window whose frame is `mainFrame` and whose toolbar ends at `toolbarBottom`
 // (screen coordinates), on a screen whose free area is `screen`.
@@ -31,3 +33,5 @@ class DialogPlacer : public QObject {
  private:
   QWidget* mainWindow_;
 };
+
+}  // namespace brelvox::ui

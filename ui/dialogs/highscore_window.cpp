@@ -10,6 +10,8 @@
 #include "widgets/logic_text.h"
 #include "widgets/named.h"
 
+namespace brelvox::ui {
+
 THighscore::THighscore(brelvox::MainWindowLogic& logic, QWidget* parent)
     : QDialog(parent), logic_(logic) {
   setObjectName(QStringLiteral("Highscore"));
@@ -87,3 +89,5 @@ void THighscore::showEvent(QShowEvent* event) {
   BackButton->setFocus();
   QDialog::showEvent(event);
 }
+
+}  // namespace brelvox::ui

@@ -5,11 +5,14 @@
 #include <QDialog>
 
 class QTableWidget;
-class GlyphButton;
 
 namespace brelvox {
 class MainWindowLogic;
 }
+
+namespace brelvox::ui {
+
+class GlyphButton;
 
 class THighscore : public QDialog {
   Q_OBJECT
@@ -34,3 +37,5 @@ class THighscore : public QDialog {
 
   brelvox::MainWindowLogic& logic_;
 };
+
+}  // namespace brelvox::ui

@@ -17,6 +17,8 @@
 #include "widgets/logic_text.h"
 #include "widgets/named.h"
 
+namespace brelvox::ui {
+
 void InfoPicture::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (rect().contains(event->position().toPoint())) emit MouseUp();
@@ -45,33 +47,33 @@ namespace {
 // list; an empty line goes between paragraphs. A translated line too wide
 // for the list is wrapped when the list is filled.
 const char* const kHelpParagraphs[] = {
-    QT_TRANSLATE_NOOP("TInfo", "How to play Brelvox"),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo", "How to play Brelvox"),
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "(Scroll down with the bar on the right\n"
                       "to read on: the rules come first, then\n"
                       "what makes this game different.)"),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "First, select a level by pressing \"New\".\n"
                       "Select your preferred display size,\n"
                       "according to your screen resulution,\n"
                       "using the little red arrow buttons."),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "To uncover a field, use the left mouse\n"
                       "button, to mark a field you consider to\n"
                       "be a mine use the right button. If you\n"
                       "uncover a mine you have lost."),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "Any uncovered field containing no mine\n"
                       "shows a number according to the\n"
                       "number of mines next to this field, while\n"
                       "also the diagonal fields are called\n"
                       "\"next\". The maximum number shown is\n"
                       "therefore 8."),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "Sometimes the numbers do not tell you\n"
                       "enough, and you would have to guess.\n"
                       "This is where Brelvox helps you:"),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "At any constellation, if you can't go on\n"
                       "beause you can only guess which field\n"
                       "to click at, press the \"Hint\" button. The\n"
@@ -85,12 +87,12 @@ const char* const kHelpParagraphs[] = {
                       "gives you the opportunity to go on\n"
                       "playing. In this case, the hint counter is\n"
                       "not decremented."),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "With this feature, guessing is not\n"
                       "necessary, and you can do real\n"
                       "contests in playing Brelvox."),
     // %n: the keys of the n-th command of the command table.
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "Keys: %1 New, %2 to pause,\n"
                       "%3 Hint, %4 Sound or Silent, %5 Info,\n"
                       "%6 and %7 bigger and\n"
@@ -104,7 +106,7 @@ const char* const kHelpParagraphs[] = {
                       "around it. In a window like this one,\n"
                       "Tab moves between the buttons, Enter\n"
                       "or Space presses, Escape is Back."),
-    QT_TRANSLATE_NOOP("TInfo",
+    QT_TRANSLATE_NOOP("brelvox::ui::TInfo",
                       "Your display sizes and best times are\n"
                       "kept in Brelvox.ini and Brelvox.hi.\n"
                       "Comments are welcome through the\n"
@@ -317,3 +319,5 @@ void TInfo::HowButtonClick() {
 void TInfo::ScoresButtonClick() {
   showScores_();
 }
+
+}  // namespace brelvox::ui

@@ -12,11 +12,14 @@
 
 class QFrame;
 class QListWidget;
-class GlyphButton;
 
 namespace brelvox {
 class MainWindowLogic;
 }
+
+namespace brelvox::ui {
+
+class GlyphButton;
 
 // A picture that reports a mouse button released over it.
 class InfoPicture : public QLabel {
@@ -90,3 +93,5 @@ class TInfo : public QDialog {
   brelvox::MainWindowLogic& logic_;
   std::function<void()> showScores_;
 };
+
+}  // namespace brelvox::ui

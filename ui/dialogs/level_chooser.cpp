@@ -10,6 +10,8 @@
 #include "widgets/glyph_button.h"
 #include "widgets/named.h"
 
+namespace brelvox::ui {
+
 // Five lines each, separated by CR: name, size, mines, hints, a remark.
 const char* const TLevelChoose::LevelDescriptions[brelvox::kLevelCount] = {
     QT_TR_NOOP("easy:\r8 * 8 size\r12 mines hidden\r4 hints allowed\ranyone can do this one..."),
@@ -21,8 +23,10 @@ const char* const TLevelChoose::LevelDescriptions[brelvox::kLevelCount] = {
 namespace {
 
 const char* const kLevelNames[brelvox::kLevelCount] = {
-    QT_TRANSLATE_NOOP("TLevelChoose", "easy"), QT_TRANSLATE_NOOP("TLevelChoose", "standard"),
-    QT_TRANSLATE_NOOP("TLevelChoose", "difficult"), QT_TRANSLATE_NOOP("TLevelChoose", "hard")};
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "easy"),
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "standard"),
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "difficult"),
+    QT_TRANSLATE_NOOP("brelvox::ui::TLevelChoose", "hard")};
 
 }  // namespace
 
@@ -40,6 +44,13 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
       "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"));
 
+  CreateLevelGroup();
+  CreateDescription();
+  CreateButtons();
+  levelClick();
+}
+
+void TLevelChoose::CreateLevelGroup() {
   level = Named(new QGroupBox(tr("choose a level:"), this), "level");
   level->setGeometry(16, 16, 145, 105);
   group_ = new QButtonGroup(this);
@@ -60,7 +71,9 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) levelClick();
   });
+}
 
+void TLevelChoose::CreateDescription() {
   GroupBox1 = Named(new QGroupBox(tr("characteristics:"), this), "GroupBox1");
   GroupBox1->setGeometry(176, 16, 185, 105);
   description = Named(new QLabel(GroupBox1), "description");
@@ -68,7 +81,9 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   description->setWordWrap(false);
   description->setTextFormat(Qt::PlainText);
+}
 
+void TLevelChoose::CreateButtons() {
   Start = Named(new GlyphButton(QStringLiteral("glyph_start"), tr("Start"), this), "Start");
   Start->setGeometry(200, 136, 73, 33);
   Start->TakeTabFocus();
@@ -84,8 +99,6 @@ TLevelChoose::TLevelChoose(QWidget* parent) : QDialog(parent) {
   Cancel->WidenToFitCaption(120);
   Cancel->move(361 - Cancel->width(), 136);
   Start->move(Cancel->x() - 15 - Start->width(), 136);
-
-  levelClick();
 }
 
 int TLevelChoose::Run() {
@@ -131,3 +144,5 @@ void TLevelChoose::showEvent(QShowEvent* event) {
   if (index >= 0 && index < brelvox::kLevelCount) levelButtons_[index]->setFocus();
   QDialog::showEvent(event);
 }
+
+}  // namespace brelvox::ui

@@ -11,6 +11,9 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
+
+namespace brelvox::ui {
+
 class GlyphButton;
 
 class TLevelChoose : public QDialog {
@@ -37,6 +40,10 @@ class TLevelChoose : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The constructor's parts: the level list, the description box, Start and Cancel.
+  void CreateLevelGroup();
+  void CreateDescription();
+  void CreateButtons();
   // A level's description, one line per feature.
   static QString Description(int index);
   void levelClick();
@@ -52,3 +59,5 @@ class TLevelChoose : public QDialog {
   QRadioButton* levelButtons_[brelvox::kLevelCount];
   QButtonGroup* group_;
 };
+
+}  // namespace brelvox::ui

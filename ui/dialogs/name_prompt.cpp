@@ -8,6 +8,8 @@
 
 #include "app/score_table.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 class CodePointLimit final : public QValidator {
@@ -22,7 +24,7 @@ class CodePointLimit final : public QValidator {
 
 // The prompt's texts belong to the main window's win, as they always have.
 struct PromptText {
-  Q_DECLARE_TR_FUNCTIONS(TMainWindow)
+  Q_DECLARE_TR_FUNCTIONS(brelvox::ui::TMainWindow)
 };
 
 }  // namespace
@@ -43,3 +45,5 @@ void LimitToNameLength(QLineEdit* edit) {
   edit->setMaxLength(static_cast<int>(2 * brelvox::kMaxNameLength));
   edit->setValidator(new CodePointLimit(edit));
 }
+
+}  // namespace brelvox::ui

@@ -9,9 +9,13 @@
 class QLineEdit;
 class QWidget;
 
+namespace brelvox::ui {
+
 // Asks for the name over `parent`; empty after Cancel.
 std::string AskPlayerName(QWidget* parent);
 
 // Limits `edit` to the score table's name length; an edit that would go
 // beyond it is refused, as with a maximum length.
 void LimitToNameLength(QLineEdit* edit);
+
+}  // namespace brelvox::ui

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace brelvox::ui {
+
 namespace {
 
 constexpr const char* kUsage =
@@ -112,3 +114,5 @@ std::optional<int> CheckForDisplay(int argc, char** argv) {
       stderr);
   return 1;
 }
+
+}  // namespace brelvox::ui

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace brelvox::ui {
+
 // The exit code when the command line ends the program here, or nothing when
 // the game should start.
 std::optional<int> HandleCommandLine(int argc, char** argv);
@@ -15,3 +17,5 @@ std::optional<int> HandleCommandLine(int argc, char** argv);
 // window on: none is named (neither DISPLAY nor WAYLAND_DISPLAY) and the
 // player chose no window system (QT_QPA_PLATFORM, -platform, -display).
 std::optional<int> CheckForDisplay(int argc, char** argv);
+
+}  // namespace brelvox::ui

@@ -7,6 +7,10 @@
 
 #include <thread>
 
+namespace brelvox::ui {
+
 // Join the thread before Qt's own font code runs (before the first window is
 // shown), so that the two never work on fontconfig at the same time.
 std::jthread ReadFontConfigInBackground();
+
+}  // namespace brelvox::ui

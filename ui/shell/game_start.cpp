@@ -18,6 +18,8 @@
 #include "widgets/sharp_picture.h"
 #include "window/main_window.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 // Runs `work` once `window` has painted its first frame and that frame has
@@ -100,3 +102,5 @@ int RunGame(int argc, char** argv, const std::function<void(TMainWindow&)>& befo
   mainWindow.show();
   return app.exec();
 }
+
+}  // namespace brelvox::ui

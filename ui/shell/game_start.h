@@ -6,8 +6,12 @@
 
 #include <functional>
 
+namespace brelvox::ui {
+
 class TMainWindow;
 
 // Returns the program's exit code. `beforeShow` sees the main window once it
 // is built and before it shows.
 int RunGame(int argc, char** argv, const std::function<void(TMainWindow&)>& beforeShow = {});
+
+}  // namespace brelvox::ui

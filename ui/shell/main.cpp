@@ -3,5 +3,5 @@
 #include "shell/game_start.h"
 
 int main(int argc, char** argv) {
-  return RunGame(argc, argv);
+  return brelvox::ui::RunGame(argc, argv);
 }

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <csignal>
 
+namespace brelvox::ui {
+
 namespace {
 
 int pipeEnds[2] = {-1, -1};
@@ -58,3 +60,5 @@ QuitSignals::~QuitSignals() {
   action.sa_handler = SIG_DFL;
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
 }
+
+}  // namespace brelvox::ui

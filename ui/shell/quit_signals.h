@@ -8,6 +8,8 @@
 
 class QSocketNotifier;
 
+namespace brelvox::ui {
+
 class QuitSignals : public QObject {
   Q_OBJECT
  public:
@@ -21,3 +23,5 @@ class QuitSignals : public QObject {
   QWidget* window_;
   QSocketNotifier* notifier_ = nullptr;
 };
+
+}  // namespace brelvox::ui

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+namespace brelvox::ui {
+
 namespace {
 
 bool IsPlainCLocale(const QByteArray& name) {
@@ -45,3 +47,5 @@ void Translators::Remove() {
   for (const auto& translator : installed_) app_.removeTranslator(translator.get());
   installed_.clear();
 }
+
+}  // namespace brelvox::ui

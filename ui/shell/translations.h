@@ -10,6 +10,8 @@
 
 class QCoreApplication;
 
+namespace brelvox::ui {
+
 // The locale whose language the player reads messages in. A "C" or "POSIX"
 // messages locale (LC_ALL, then LC_MESSAGES, then LANG) means English, even
 // with LANGUAGE set; otherwise the system locale, whose languages follow
@@ -36,3 +38,5 @@ class Translators {
   QCoreApplication& app_;
   std::vector<std::unique_ptr<QTranslator>> installed_;
 };
+
+}  // namespace brelvox::ui

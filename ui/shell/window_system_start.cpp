@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace brelvox::ui {
+
 namespace {
 
 // The one holding Qt's messages now. Qt's message handler is a plain
@@ -49,3 +51,5 @@ void WindowSystemStart::Hold(QtMsgType type, const QMessageLogContext& context,
   if (type == QtFatalMsg) NoWindowSystem();
   if (holding) holding->held_.push_back({type, context.category, text});
 }
+
+}  // namespace brelvox::ui

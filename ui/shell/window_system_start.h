@@ -9,6 +9,8 @@
 #include <QtGlobal>
 #include <vector>
 
+namespace brelvox::ui {
+
 // While it lives, Qt's messages are held; at its end they are passed on.
 // One at a time: Qt has one message handler for the whole process.
 class WindowSystemStart {
@@ -29,3 +31,5 @@ class WindowSystemStart {
   std::vector<HeldMessage> held_;
   QtMessageHandler passOn_ = nullptr;
 };
+
+}  // namespace brelvox::ui

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QLibrary>
 
+namespace brelvox::ui {
+
 std::unique_ptr<CueOutput> LoadCueOutput() {
   const QDir programDir(QCoreApplication::applicationDirPath());
   for (const QString& dir :
@@ -17,3 +19,5 @@ std::unique_ptr<CueOutput> LoadCueOutput() {
   }
   return nullptr;
 }
+
+}  // namespace brelvox::ui

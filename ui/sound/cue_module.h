@@ -9,6 +9,8 @@
 
 #include "app/wave_sound.h"
 
+namespace brelvox::ui {
+
 class CueOutput {
  public:
   virtual ~CueOutput() = default;
@@ -24,3 +26,5 @@ std::unique_ptr<CueOutput> LoadCueOutput();
 // The module's one entry point.
 extern "C" using MakeCueOutputFunction = CueOutput * ();
 inline constexpr char kMakeCueOutputSymbol[] = "BrelvoxMakeCueOutput";
+
+}  // namespace brelvox::ui

@@ -5,6 +5,8 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
+namespace brelvox::ui {
+
 namespace {
 
 QAudioFormat FormatOf(const brelvox::WaveSound& sound) {
@@ -57,3 +59,5 @@ void CuePlayer::Play(std::shared_ptr<const brelvox::WaveSound> sound) {
   buffer_.open(QIODevice::ReadOnly);
   sink_->start(&buffer_);
 }
+
+}  // namespace brelvox::ui

@@ -14,6 +14,8 @@
 
 class QAudioSink;
 
+namespace brelvox::ui {
+
 class CuePlayer : public QObject {
   Q_OBJECT
 
@@ -32,3 +34,5 @@ class CuePlayer : public QObject {
   QBuffer buffer_;
   std::shared_ptr<const brelvox::WaveSound> playing_;  // the bytes buffer_ reads
 };
+
+}  // namespace brelvox::ui

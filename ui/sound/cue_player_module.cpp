@@ -3,6 +3,8 @@
 #include "cue_module.h"
 #include "cue_player.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 class ModuleOutput final : public CueOutput {
@@ -20,3 +22,5 @@ class ModuleOutput final : public CueOutput {
 extern "C" Q_DECL_EXPORT CueOutput* BrelvoxMakeCueOutput() {
   return new ModuleOutput;
 }
+
+}  // namespace brelvox::ui

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <mutex>
 
+namespace brelvox::ui {
+
 // What the two threads share. The caller's side holds the lock only to swap a
 // pointer; the sound thread never calls the player while holding it.
 struct CueThread::Mailbox {
@@ -82,3 +84,5 @@ CueThread::~CueThread() {
   std::fflush(nullptr);
   std::_Exit(EXIT_SUCCESS);
 }
+
+}  // namespace brelvox::ui

@@ -18,6 +18,8 @@
 class QObject;
 class QThread;
 
+namespace brelvox::ui {
+
 class CueThread {
  public:
   // Makes the player; runs on the sound thread, at the first cue.
@@ -48,3 +50,5 @@ class CueThread {
   QThread* thread_ = nullptr;
   QObject* inbox_ = nullptr;  // lives on the sound thread; what the wake-ups go to
 };
+
+}  // namespace brelvox::ui

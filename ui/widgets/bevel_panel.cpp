@@ -5,6 +5,8 @@
 
 #include "widgets/sharp_picture.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 const QColor kShadow(0x80, 0x80, 0x80);
@@ -80,3 +82,5 @@ void BevelPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintPanel(painter);
 }
+
+}  // namespace brelvox::ui

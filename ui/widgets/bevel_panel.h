@@ -12,6 +12,8 @@
 
 class QPainter;
 
+namespace brelvox::ui {
+
 enum class Bevel { None, Lowered, Raised };
 
 class BevelPanel : public QWidget {
@@ -41,3 +43,5 @@ class BevelPanel : public QWidget {
   QColor color_;
   QString caption_;
 };
+
+}  // namespace brelvox::ui

@@ -5,6 +5,8 @@
 #include "widgets/sharp_picture.h"
 #include "widgets/vex_digital.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 TVexDigital* MakeDigits(QWidget* parent, int left, const char* name, const QImage& strip) {
@@ -39,3 +41,5 @@ QString ClockPanel::TimeText() const {
       .arg(DigM->Value(), 2, 10, QLatin1Char('0'))
       .arg(DigS->Value(), 2, 10, QLatin1Char('0'));
 }
+
+}  // namespace brelvox::ui

@@ -7,6 +7,8 @@
 
 #include "widgets/bevel_panel.h"
 
+namespace brelvox::ui {
+
 class TVexDigital;
 
 class ClockPanel : public BevelPanel {
@@ -27,3 +29,5 @@ class ClockPanel : public BevelPanel {
   TVexDigital* DigM;
   TVexDigital* DigS;
 };
+
+}  // namespace brelvox::ui

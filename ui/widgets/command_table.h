@@ -11,6 +11,8 @@
 #include <array>
 #include <optional>
 
+namespace brelvox::ui {
+
 enum class Command {
   New,
   Pause,
@@ -61,3 +63,5 @@ QString ToolTip(const QString& caption, Command command);
 // The command that `key` runs with `modifiers` down (Shift and the keypad
 // do not count), if any.
 std::optional<Command> CommandOf(int key, Qt::KeyboardModifiers modifiers);
+
+}  // namespace brelvox::ui

@@ -6,6 +6,8 @@
 #include "widgets/clock_panel.h"
 #include "widgets/vex_digital.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 QAccessibleInterface* CounterFactory(const QString&, QObject* object) {
@@ -71,3 +73,5 @@ void CounterAccessible::TextChanged(QWidget* counter, const QString& before) {
   QAccessibleTextUpdateEvent event(counter, 0, before, now);
   QAccessible::updateAccessibility(&event);
 }
+
+}  // namespace brelvox::ui

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace brelvox::ui {
+
 // Makes CounterAccessible the interface of every digit display and clock
 // panel. Installing it again changes nothing.
 void InstallCounterAccessibility();
@@ -44,3 +46,5 @@ class CounterAccessible : public QAccessibleWidget, public QAccessibleTextInterf
  private:
   QString ValueText() const;
 };
+
+}  // namespace brelvox::ui

@@ -13,6 +13,8 @@
 
 #include "widgets/sharp_picture.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 QPixmap Half(const QImage& glyph, int index, QRgb transparent) {
@@ -138,3 +140,5 @@ void GlyphButton::WidenToFitCaption(int maxWidth, const QStringList& otherCaptio
   const int wide = qMin(need, maxWidth);
   setGeometry(place.center().x() - (wide - 1) / 2, place.y(), wide, place.height());
 }
+
+}  // namespace brelvox::ui

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace brelvox::ui {
+
 class GlyphButton : public QPushButton {
   Q_OBJECT
 
@@ -40,3 +42,5 @@ class GlyphButton : public QPushButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace brelvox::ui

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+namespace brelvox::ui {
+
 namespace {
 
 // The texts the game logic hands to the window, as it spells them.
@@ -29,3 +31,5 @@ namespace {
 QString LogicText(const std::string& english) {
   return QCoreApplication::translate("CoreText", english.c_str());
 }
+
+}  // namespace brelvox::ui

@@ -7,6 +7,10 @@
 #include <QString>
 #include <string>
 
+namespace brelvox::ui {
+
 // `english` in the player's language; a text the logic never gives comes
 // back unchanged.
 QString LogicText(const std::string& english);
+
+}  // namespace brelvox::ui

@@ -6,8 +6,12 @@
 #include <QLatin1String>
 #include <QObject>
 
+namespace brelvox::ui {
+
 template <class T>
 T* Named(T* object, const char* name) {
   object->setObjectName(QLatin1String(name));
   return object;
 }
+
+}  // namespace brelvox::ui

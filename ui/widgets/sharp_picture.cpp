@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QtMath>
 
+namespace brelvox::ui {
+
 namespace sharp {
 
 int ScaleFor(qreal devicePixelRatio) {
@@ -121,3 +123,5 @@ const QImage& ScaledAsset::For(qreal ratio) {
 }
 
 }  // namespace sharp
+
+}  // namespace brelvox::ui

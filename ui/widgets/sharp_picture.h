@@ -16,6 +16,8 @@
 class QPainter;
 class QPaintDevice;
 
+namespace brelvox::ui {
+
 namespace sharp {
 
 // The picture scale (1, 2 or 3) that a device pixel ratio takes.
@@ -87,3 +89,5 @@ class ScaledAsset {
 };
 
 }  // namespace sharp
+
+}  // namespace brelvox::ui

@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+namespace brelvox::ui {
+
 namespace {
 
 const QLatin1String kLineName("SpokenNoticeLine");
@@ -54,3 +56,5 @@ void SpokenNotice::Say(const QString& text) {
   QAccessibleEvent shown(line_, QAccessible::ObjectShow);
   QAccessible::updateAccessibility(&shown);
 }
+
+}  // namespace brelvox::ui

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace brelvox::ui {
+
 class SpokenNotice : public QWidget {
   Q_OBJECT
 
@@ -22,3 +24,5 @@ class SpokenNotice : public QWidget {
  private:
   QWidget* line_;  // the notification
 };
+
+}  // namespace brelvox::ui

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cstdio>
 
+namespace brelvox::ui {
+
 TVexDigital::TVexDigital(QWidget* parent) : BevelPanel(parent) {
   SetColor(Qt::black);
 }
@@ -103,3 +105,5 @@ void TVexDigital::paintEvent(QPaintEvent*) {
     }
   }
 }
+
+}  // namespace brelvox::ui

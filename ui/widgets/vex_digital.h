@@ -11,6 +11,8 @@
 #include "widgets/bevel_panel.h"
 #include "widgets/sharp_picture.h"
 
+namespace brelvox::ui {
+
 class TVexDigital : public BevelPanel {
   Q_OBJECT
 
@@ -65,3 +67,5 @@ class TVexDigital : public BevelPanel {
   // so that the first value set is always formatted.
   qint32 lastValue_ = 2147483647;
 };
+
+}  // namespace brelvox::ui

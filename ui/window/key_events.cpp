@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 
+namespace brelvox::ui {
+
 namespace {
 
 // xkb key codes are the kernel's input codes plus 8.
@@ -54,3 +56,5 @@ void HeldKeys::Forget() {
   down_.clear();
   releasedAt_.clear();
 }
+
+}  // namespace brelvox::ui

@@ -10,6 +10,8 @@
 
 class QKeyEvent;
 
+namespace brelvox::ui {
+
 // The key that the US layout puts where the key with this native scan code
 // sits: a letter, minus or equal; 0 for any other key. On X11 and Wayland the
 // scan code is the xkb key code, the same on both and on every layout.
@@ -34,3 +36,5 @@ class HeldKeys {
   QSet<quint64> down_;
   QHash<quint64, quint64> releasedAt_;  // the time stamp of each key's last release
 };
+
+}  // namespace brelvox::ui

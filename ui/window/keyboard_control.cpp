@@ -7,6 +7,8 @@
 
 #include "app/main_window_logic.h"
 
+namespace brelvox::ui {
+
 KeyboardControl::KeyboardControl(QWidget& window, brelvox::MainWindowLogic& logic,
                                  const Buttons& buttons, int boardTop)
     : QObject(&window), window_(window), logic_(logic), buttons_(buttons), boardTop_(boardTop) {}
@@ -121,3 +123,5 @@ void KeyboardControl::Run(Command command) {
       return;  // the toolbar's, above
   }
 }
+
+}  // namespace brelvox::ui

@@ -23,6 +23,8 @@ namespace brelvox {
 class MainWindowLogic;
 }
 
+namespace brelvox::ui {
+
 class KeyboardControl : public QObject {
   Q_OBJECT
 
@@ -81,3 +83,5 @@ class KeyboardControl : public QObject {
 
   QPoint frameCell_{-1, -1};  // where the frame was last drawn; off the board while hidden
 };
+
+}  // namespace brelvox::ui

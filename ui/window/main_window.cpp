@@ -23,6 +23,8 @@
 #include "window/narrator.h"
 #include "window/toolbar.h"
 
+namespace brelvox::ui {
+
 // The keyboard's cursor as the board shows it.
 class KeyboardCursor final : public BoardCursor {
  public:
@@ -186,3 +188,5 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
   logic_.FormClose();
   QWidget::closeEvent(event);
 }
+
+}  // namespace brelvox::ui

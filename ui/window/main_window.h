@@ -14,11 +14,15 @@
 #include "app/wave_sound.h"
 #include "sound/cue_thread.h"
 
+class QTimer;
+
+namespace brelvox::ui {
+
 class BoardWidget;
 class KeyboardControl;
 class KeyboardCursor;
 class Narrator;
-class QTimer;
+
 class THighscore;
 class TInfo;
 class TLevelChoose;
@@ -99,3 +103,5 @@ class TMainWindow : public QWidget, public brelvox::View {
   BoardWidget* board_ = nullptr;
   Narrator* narrator_ = nullptr;  // what a screen reader hears of each move
 };
+
+}  // namespace brelvox::ui

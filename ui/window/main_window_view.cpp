@@ -21,6 +21,8 @@
 #include "window/narrator.h"
 #include "window/toolbar.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 // Message texts break their lines with a lone CR.
@@ -164,3 +166,5 @@ void TMainWindow::ShowInfo() {
   InfoWindow()->exec();
   if (narrator_) narrator_->Quiet();
 }
+
+}  // namespace brelvox::ui

@@ -9,6 +9,8 @@
 #include "game/clock_time.h"
 #include "widgets/spoken_notice.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 using Moment = Narrator::Moment;
@@ -122,3 +124,5 @@ Narrator::Moment Narrator::Take() const {
   m.seconds = brelvox::WholeSeconds(state.Elapsed);
   return m;
 }
+
+}  // namespace brelvox::ui

@@ -13,11 +13,13 @@
 #include <cstdint>
 #include <vector>
 
-class SpokenNotice;
-
 namespace brelvox {
 class MainWindowLogic;
 }
+
+namespace brelvox::ui {
+
+class SpokenNotice;
 
 class Narrator : public QObject {
   Q_OBJECT
@@ -62,3 +64,5 @@ class Narrator : public QObject {
   bool pending_ = false;
   bool quiet_ = false;  // the event in progress tells nothing
 };
+
+}  // namespace brelvox::ui

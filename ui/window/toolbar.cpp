@@ -11,11 +11,13 @@
 #include "widgets/sharp_picture.h"
 #include "widgets/vex_digital.h"
 
+namespace brelvox::ui {
+
 namespace {
 
 // The toolbar's texts are translated as the main window's.
 struct WindowText {
-  Q_DECLARE_TR_FUNCTIONS(TMainWindow)
+  Q_DECLARE_TR_FUNCTIONS(brelvox::ui::TMainWindow)
 };
 
 }  // namespace
@@ -115,3 +117,5 @@ QWidget* Toolbar::Counter(brelvox::Display display) const {
   if (display == brelvox::Display::DigHint) return DigHint;
   return Panel3;
 }
+
+}  // namespace brelvox::ui

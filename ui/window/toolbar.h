@@ -8,6 +8,8 @@
 #include "widgets/bevel_panel.h"
 #include "widgets/command_table.h"
 
+namespace brelvox::ui {
+
 class ClockPanel;
 class GlyphButton;
 class TVexDigital;
@@ -44,3 +46,5 @@ class Toolbar : public BevelPanel {
   // The tooltip names the button's caption and its key.
   void ShowKeyInToolTip(GlyphButton* button, Command command);
 };
+
+}  // namespace brelvox::ui
