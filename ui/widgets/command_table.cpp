@@ -110,7 +110,6 @@ constexpr std::array<CommandDeclaration, kCommandCount> kCommands{{
      false},
 }};
 
-#undef WINDOW_TEXT
 
 constexpr bool InCommandOrder() {
   for (int i = 0; i < kCommandCount; ++i)
