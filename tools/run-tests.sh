@@ -26,5 +26,5 @@ unset BRELVOX_DIFF_POSITIONS
 
 if [ -x tests/fuzz/run_fuzzers.sh ]; then
   echo "== fuzzing"
-  sh tests/fuzz/run_fuzzers.sh "${FUZZ_SECONDS:-60}"
+  sh tests/fuzz/run_fuzzers.sh "${FUZZ_SECONDS:-30}"
 fi
