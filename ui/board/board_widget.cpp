@@ -79,6 +79,11 @@ void BoardWidget::PaintCursor(QPainter& painter, QPoint at) const {
 }
 
 void BoardWidget::CursorChanged() {
+  // The cells are measured now: the cell size may have changed since.
+  const int size = state_.CellSize;
+  if (framed_) update(framed_->x() * size, framed_->y() * size, size, size);
+  framed_ = cursor_.CursorCell();
+  if (framed_) update(framed_->x() * size, framed_->y() * size, size, size);
   if (hasFocus()) TellFocus();
 }
 

@@ -49,7 +49,7 @@ class BoardWidget : public QWidget {
   void ResizePicture(int width, int height);
   void FitNumberFont(int cellSize) { picture_.FitNumberFont(cellSize); }
 
-  // The cursor appeared, moved or hid.
+  // The cursor appeared, moved or hid: its old and new cells are painted again.
   void CursorChanged();
 
  protected:
@@ -64,6 +64,7 @@ class BoardWidget : public QWidget {
   const brelvox::GameState& state_;
   BoardCursor& cursor_;
   BoardPicture picture_;
+  std::optional<QPoint> framed_;  // the cell the frame was last drawn on
 };
 
 }  // namespace brelvox::ui

@@ -10,8 +10,8 @@
 namespace brelvox::ui {
 
 KeyboardControl::KeyboardControl(QWidget& window, brelvox::MainWindowLogic& logic,
-                                 const Buttons& buttons, int boardTop)
-    : QObject(&window), window_(window), logic_(logic), buttons_(buttons), boardTop_(boardTop) {}
+                                 const Buttons& buttons)
+    : QObject(&window), window_(window), logic_(logic), buttons_(buttons) {}
 
 bool KeyboardControl::CursorShown() const {
   return logic_.Controls().cursorShown;
@@ -25,21 +25,7 @@ int KeyboardControl::CursorRow() const {
   return logic_.Controls().cursorRow;
 }
 
-QRect KeyboardControl::CellRect(QPoint cell) const {
-  const int size = logic_.State().CellSize;
-  return QRect(cell.x() * size, boardTop_ + cell.y() * size, size, size);
-}
-
-QRect KeyboardControl::CursorRect() const {
-  if (!CursorShown()) return {};
-  return CellRect({CursorCol(), CursorRow()});
-}
-
 void KeyboardControl::CursorMoved() {
-  // The cells are measured now: the cell size may have changed since.
-  if (frameCell_.x() >= 0) window_.update(CellRect(frameCell_));
-  frameCell_ = CursorShown() ? QPoint(CursorCol(), CursorRow()) : QPoint(-1, -1);
-  window_.update(CursorRect());
   emit CursorChanged();
 }
 

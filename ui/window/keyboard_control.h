@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QObject>
-#include <QRect>
 #include <optional>
 
 #include "app/board_cursor.h"
@@ -40,10 +39,8 @@ class KeyboardControl : public QObject {
     QAbstractButton* downButton;
   };
 
-  // `window` is the main window: Ctrl+Q closes it, and the cursor frame is
-  // painted on it `boardTop` pixels below the top of its client area.
-  KeyboardControl(QWidget& window, brelvox::MainWindowLogic& logic, const Buttons& buttons,
-                  int boardTop);
+  // `window` is the main window, which Ctrl+Q closes.
+  KeyboardControl(QWidget& window, brelvox::MainWindowLogic& logic, const Buttons& buttons);
 
   // Handles a key pressed in the main window; false for keys it leaves alone.
   bool KeyPress(const QKeyEvent& event);
@@ -75,13 +72,7 @@ class KeyboardControl : public QObject {
   QWidget& window_;
   brelvox::MainWindowLogic& logic_;
   Buttons buttons_;
-  int boardTop_;
   HeldKeys held_;
-  QRect CellRect(QPoint cell) const;
-  // The cursor frame's cell in client coordinates; empty while hidden.
-  QRect CursorRect() const;
-
-  QPoint frameCell_{-1, -1};  // where the frame was last drawn; off the board while hidden
 };
 
 }  // namespace brelvox::ui

@@ -92,8 +92,7 @@ void TMainWindow::CreateKeyboardAndBoard() {
   const Toolbar& bar = *Panel1;
   keyboard_ = new KeyboardControl(*this, logic_,
                                   {bar.NewButton, bar.SoundButton, bar.InfoButton, bar.PauseButton,
-                                   bar.HintButton, bar.UpButton, bar.DownButton},
-                                  brelvox::ToolbarHeight);
+                                   bar.HintButton, bar.UpButton, bar.DownButton});
   cursor_ = std::make_unique<KeyboardCursor>(*keyboard_);
   board_ = new BoardWidget(logic_.State(), *cursor_, this);
   board_->setGeometry(0, brelvox::ToolbarHeight, width(),
