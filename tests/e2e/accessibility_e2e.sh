@@ -27,21 +27,9 @@ done
 # A session bus of our own; the accessibility bus starts on it when asked.
 bus_pid=
 extra_cleanup='[ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null'
-bus=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1) ||
-  die "no session bus"
-DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
-bus_pid=$(echo "$bus" | sed -n 2p)
-export DBUS_SESSION_BUS_ADDRESS
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-  >/dev/null || die "no accessibility bus"
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-  org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
-  variant:boolean:true >/dev/null || die "could not switch accessibility on"
+start_accessibility_bus
 
-mkdir -p "$scratch/sim"
-mines=$(cd "$scratch/sim" && printf 'seed %s\nnew 0\ndump\n' "$seed" | "$sim" |
-  awk '$1 == "content" { print $3 }')
-[ "$(echo "$mines" | wc -l)" = 8 ] || die "the driver gave no easy board"
+mines=$(easy_board_rows) || exit 1
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 BRELVOX_TEST_SEED=$seed start_program "$program"

@@ -121,3 +121,31 @@ focus_window() {
   done
   die "window $1 never took the focus"
 }
+
+# A session bus of our own, with the accessibility bus started on it and
+# switched on. Sets bus_pid, which the caller's extra_cleanup kills.
+start_accessibility_bus() {
+  bus=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1) ||
+    die "no session bus"
+  DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+  bus_pid=$(echo "$bus" | sed -n 2p)
+  export DBUS_SESSION_BUS_ADDRESS
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null || die "no accessibility bus"
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null || die "could not switch accessibility on"
+}
+
+# The content rows of the easy board that the driver `sim` deals for `seed`,
+# called as $(easy_board_rows) || exit 1.
+easy_board_rows() {
+  mkdir -p "$scratch/sim"
+  rows=$(cd "$scratch/sim" && printf 'seed %s\nnew 0\ndump\n' "$seed" | "$sim" |
+    awk '$1 == "content" { print $3 }')
+  if [ "$(echo "$rows" | wc -l)" != 8 ]; then
+    echo "FAIL: the driver gave no easy board" >&2
+    return 1
+  fi
+  echo "$rows"
+}
