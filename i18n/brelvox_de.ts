@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>Zeile %1, Spalte %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>aufdecken</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>markieren</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Deckt das Feld auf</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Markiert das Feld oder hebt die Markierung auf</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>verdeckt</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>markiert</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>Mine</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>falsche Markierung</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Spielfeld</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>Nachbarfelder aufdecken</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Deckt die Nachbarfelder einer Zahl auf, deren Minen alle markiert sind</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -113,6 +58,61 @@ Du kannst weiterspielen, aber deine Zeit kommt nicht in die Bestzeiten.</transla
     </message>
 </context>
 <context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>aufdecken</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>markieren</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Deckt das Feld auf</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Markiert das Feld oder hebt die Markierung auf</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>markiert</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>falsche Markierung</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>Nachbarfelder aufdecken</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Deckt die Nachbarfelder einer Zahl auf, deren Minen alle markiert sind</translation>
+    </message>
+</context>
+<context>
     <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
@@ -166,6 +166,10 @@ Du kannst weiterspielen, aber deine Zeit kommt nicht in die Bestzeiten.</transla
             <numerusform>Du hast in %n Sekunde gewonnen</numerusform>
             <numerusform>Du hast in %n Sekunden gewonnen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Tipp: %1</translation>
     </message>
 </context>
 <context>

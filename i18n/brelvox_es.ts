@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>fila %1, columna %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>descubrir</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>marcar</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Descubre la casilla</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Marca o desmarca la casilla</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>tapada</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>marcada</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>mina</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>marca errónea</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vacía</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Tablero</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>descubrir alrededor</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Descubre las casillas vecinas de un número cuyas minas están todas marcadas</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -113,6 +58,61 @@ Puedes seguir jugando, pero no entrarás en la tabla de récords.</translation>
     </message>
 </context>
 <context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>descubrir</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marcar</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Descubre la casilla</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Marca o desmarca la casilla</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>tapada</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>marcada</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>marca errónea</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>descubrir alrededor</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Descubre las casillas vecinas de un número cuyas minas están todas marcadas</translation>
+    </message>
+</context>
+<context>
     <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
@@ -166,6 +166,10 @@ Puedes seguir jugando, pero no entrarás en la tabla de récords.</translation>
             <numerusform>Has ganado en %n segundo</numerusform>
             <numerusform>Has ganado en %n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Pista: %1</translation>
     </message>
 </context>
 <context>

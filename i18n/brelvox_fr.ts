@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>ligne %1, colonne %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>découvrir</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>marquer</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Découvre la case</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Marque la case ou retire sa marque</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>couverte</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>marquée</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>mine</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>marque erronée</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vide</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Plateau</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>découvrir autour</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Découvre les cases voisines d&apos;un nombre dont toutes les mines sont marquées</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -113,6 +58,61 @@ Vous pouvez continuer à jouer, mais vous n&apos;entrerez pas dans le tableau de
     </message>
 </context>
 <context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>découvrir</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marquer</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Découvre la case</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Marque la case ou retire sa marque</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>couverte</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>marquée</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mine</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>marque erronée</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>découvrir autour</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Découvre les cases voisines d&apos;un nombre dont toutes les mines sont marquées</translation>
+    </message>
+</context>
+<context>
     <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
@@ -166,6 +166,10 @@ Vous pouvez continuer à jouer, mais vous n&apos;entrerez pas dans le tableau de
             <numerusform>Vous avez gagné en %n seconde</numerusform>
             <numerusform>Vous avez gagné en %n secondes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Indice&#xa0;: %1</translation>
     </message>
 </context>
 <context>

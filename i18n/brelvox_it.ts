@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>riga %1, colonna %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>scopri</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>segna</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Scopre la casella</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Segna la casella o toglie il segno</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>coperta</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>segnata</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>mina</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>segno sbagliato</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vuota</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Campo</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>scopri intorno</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Scopre le caselle vicine a un numero le cui mine sono tutte segnate</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -113,6 +58,61 @@ Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
     </message>
 </context>
 <context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>scopri</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>segna</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Scopre la casella</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Segna la casella o toglie il segno</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>coperta</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>segnata</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>segno sbagliato</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>scopri intorno</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Scopre le caselle vicine a un numero le cui mine sono tutte segnate</translation>
+    </message>
+</context>
+<context>
     <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
@@ -166,6 +166,10 @@ Puoi continuare a giocare, ma non entrerai nella classifica.</translation>
             <numerusform>Hai vinto in %n secondo</numerusform>
             <numerusform>Hai vinto in %n secondi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Indizio: %1</translation>
     </message>
 </context>
 <context>

@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>rij %1, kolom %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>openen</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>markeren</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Opent het vakje</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Markeert het vakje of haalt de markering weg</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>gesloten</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>gemarkeerd</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>mijn</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>verkeerde markering</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leeg</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Speelveld</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>rondom openen</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Opent de vakjes rond een getal waarvan alle mijnen gemarkeerd zijn</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -113,6 +58,61 @@ Je kunt verder spelen, maar je komt niet in de ranglijst.</translation>
     </message>
 </context>
 <context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>openen</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>markeren</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Opent het vakje</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Markeert het vakje of haalt de markering weg</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>gesloten</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>gemarkeerd</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mijn</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>verkeerde markering</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Speelveld</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>rondom openen</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Opent de vakjes rond een getal waarvan alle mijnen gemarkeerd zijn</translation>
+    </message>
+</context>
+<context>
     <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
@@ -166,6 +166,10 @@ Je kunt verder spelen, maar je komt niet in de ranglijst.</translation>
             <numerusform>Je hebt in %n seconde gewonnen</numerusform>
             <numerusform>Je hebt in %n seconden gewonnen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Hint: %1</translation>
     </message>
 </context>
 <context>

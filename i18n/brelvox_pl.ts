@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>wiersz %1, kolumna %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>odkryj</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>oznacz</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Odkrywa pole</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Oznacza pole lub usuwa oznaczenie</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>zakryte</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>oznaczone</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>mina</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>błędne oznaczenie</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>puste</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Plansza</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>odkryj dookoła</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Odkrywa pola wokół liczby, której wszystkie miny są oznaczone</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -110,6 +55,61 @@ Możesz grać dalej, ale nie trafisz na listę najlepszych wyników.</translatio
     <message>
         <source>Nobody</source>
         <translation>Nikt</translation>
+    </message>
+</context>
+<context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>wiersz %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>odkryj</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>oznacz</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Odkrywa pole</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Oznacza pole lub usuwa oznaczenie</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>zakryte</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>oznaczone</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>błędne oznaczenie</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>odkryj dookoła</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Odkrywa pola wokół liczby, której wszystkie miny są oznaczone</translation>
     </message>
 </context>
 <context>
@@ -169,6 +169,10 @@ Możesz grać dalej, ale nie trafisz na listę najlepszych wyników.</translatio
             <numerusform>Wygrana w %n sekundy</numerusform>
             <numerusform>Wygrana w %n sekund</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Wskazówka: %1</translation>
     </message>
 </context>
 <context>

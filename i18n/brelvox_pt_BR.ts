@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>linha %1, coluna %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>abrir</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>marcar</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Abre a casa</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Marca ou desmarca a casa</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>fechada</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>marcada</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>mina</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>marcação errada</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vazia</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Tabuleiro</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>abrir em volta</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Abre as casas em volta de um número cujas minas estão todas marcadas</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -113,6 +58,61 @@ Você pode continuar jogando, mas não vai entrar no placar.</translation>
     </message>
 </context>
 <context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>abrir</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marcar</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Abre a casa</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Marca ou desmarca a casa</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>fechada</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>marcada</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>marcação errada</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>abrir em volta</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Abre as casas em volta de um número cujas minas estão todas marcadas</translation>
+    </message>
+</context>
+<context>
     <name>brelvox::ui::Narrator</name>
     <message>
         <source>row %1, column %2: %3</source>
@@ -166,6 +166,10 @@ Você pode continuar jogando, mas não vai entrar no placar.</translation>
             <numerusform>Você ganhou em %n segundo</numerusform>
             <numerusform>Você ganhou em %n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Dica: %1</translation>
     </message>
 </context>
 <context>

@@ -2,61 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>brelvox::ui::BoardWidget</name>
-    <message>
-        <source>row %1, column %2</source>
-        <translation>строка %1, столбец %2</translation>
-    </message>
-    <message>
-        <source>uncover</source>
-        <translation>открыть</translation>
-    </message>
-    <message>
-        <source>mark</source>
-        <translation>пометить</translation>
-    </message>
-    <message>
-        <source>Uncovers the cell</source>
-        <translation>Открывает клетку</translation>
-    </message>
-    <message>
-        <source>Marks or unmarks the cell</source>
-        <translation>Ставит или снимает пометку</translation>
-    </message>
-    <message>
-        <source>covered</source>
-        <translation>закрыта</translation>
-    </message>
-    <message>
-        <source>marked</source>
-        <translation>помечена</translation>
-    </message>
-    <message>
-        <source>mine</source>
-        <translation>мина</translation>
-    </message>
-    <message>
-        <source>wrong mark</source>
-        <translation>ошибочная пометка</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>пусто</translation>
-    </message>
-    <message>
-        <source>Board</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>chord</source>
-        <translation>открыть вокруг</translation>
-    </message>
-    <message>
-        <source>Uncovers the neighbours of a number whose mines are all marked</source>
-        <translation>Открывает клетки вокруг числа, у которого помечены все мины</translation>
-    </message>
-</context>
-<context>
     <name>CoreText</name>
     <message>
         <source>Pause</source>
@@ -110,6 +55,61 @@
     <message>
         <source>Nobody</source>
         <translation>Никто</translation>
+    </message>
+</context>
+<context>
+    <name>brelvox::ui::BoardWidget</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>строка %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>uncover</source>
+        <translation>открыть</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>пометить</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Открывает клетку</translation>
+    </message>
+    <message>
+        <source>Marks or unmarks the cell</source>
+        <translation>Ставит или снимает пометку</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>закрыта</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>помечена</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>мина</translation>
+    </message>
+    <message>
+        <source>wrong mark</source>
+        <translation>ошибочная пометка</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>chord</source>
+        <translation>открыть вокруг</translation>
+    </message>
+    <message>
+        <source>Uncovers the neighbours of a number whose mines are all marked</source>
+        <translation>Открывает клетки вокруг числа, у которого помечены все мины</translation>
     </message>
 </context>
 <context>
@@ -169,6 +169,10 @@
             <numerusform>Вы выиграли за %n секунды</numerusform>
             <numerusform>Вы выиграли за %n секунд</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Совет: %1</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,12 @@ TEST(NarrationTest, AHintNamesItsCellThenWhatBecameOfIt) {
   done.hintSteps = 0;
   done.cells[9] = 2;
   EXPECT_EQ(Said(blinking, done), QStringLiteral("row 2, column 2: 2"));
+  // With no safe move to show, the hint's free move is told as the hint's.
+  Moment free = before;
+  free.cells[63] = 0;
+  free.cells[62] = 1;
+  free.hintAsked = true;
+  EXPECT_EQ(Said(before, free), QStringLiteral("Hint: row 8, column 7: 1, 2 cells uncovered"));
 }
 
 TEST(NarrationTest, TheEndPauseAndSound) {

@@ -23,16 +23,18 @@ class CodePointLimit final : public QValidator {
 };
 
 // The prompt's texts belong to the main window's win, as they always have.
-struct PromptText {
-  Q_DECLARE_TR_FUNCTIONS(brelvox::ui::TMainWindow)
-};
+QString WindowText(const char* english) {
+  return QCoreApplication::translate("brelvox::ui::TMainWindow", english);
+}
 
 }  // namespace
 
 std::string AskPlayerName(QWidget* parent) {
   QInputDialog prompt(parent);
-  prompt.setWindowTitle(PromptText::tr("New highscore!"));
-  prompt.setLabelText(PromptText::tr("Enter your name:"));
+  prompt.setWindowTitle(
+      WindowText(QT_TRANSLATE_NOOP("brelvox::ui::TMainWindow", "New highscore!")));
+  prompt.setLabelText(
+      WindowText(QT_TRANSLATE_NOOP("brelvox::ui::TMainWindow", "Enter your name:")));
   prompt.setInputMode(QInputDialog::TextInput);
   prompt.setTextValue(QString());
   if (auto* edit = prompt.findChild<QLineEdit*>()) LimitToNameLength(edit);

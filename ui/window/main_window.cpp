@@ -84,6 +84,9 @@ void TMainWindow::ConnectToolbar() {
   clicks(Panel1->InfoButton, &brelvox::MainWindowLogic::InfoButtonClick);
   clicks(Panel1->PauseButton, &brelvox::MainWindowLogic::PauseButtonClickIfEnabled);
   clicks(Panel1->HintButton, &brelvox::MainWindowLogic::HintButtonClickIfEnabled);
+  connect(Panel1->HintButton, &QPushButton::clicked, this, [this] {
+    if (narrator_) narrator_->HintAsked();
+  });
   clicks(Panel1->UpButton, &brelvox::MainWindowLogic::UpButtonClick);
   clicks(Panel1->DownButton, &brelvox::MainWindowLogic::DownButtonClick);
 }

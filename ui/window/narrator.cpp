@@ -66,9 +66,15 @@ void Narrator::Quiet() {
   Changed();
 }
 
+void Narrator::HintAsked() {
+  hintAsked_ = true;
+  Changed();
+}
+
 void Narrator::SpeakNow() {
   pending_ = false;
   const Moment now = Take();
+  hintAsked_ = false;
   if (!quiet_) notice_.Say(Difference(last_, now));
   quiet_ = false;
   last_ = now;
@@ -81,8 +87,11 @@ QString Narrator::Difference(const Moment& before, const Moment& now) {
   const bool lost = now.over && !before.over && !now.won;
   const bool hintStarted = HintStarted(before, now);
   if (!now.paused && !hintStarted && now.cols == before.cols &&
-      now.cells.size() == before.cells.size())
-    said << CellNews(before, now, lost);
+      now.cells.size() == before.cells.size()) {
+    // A hint with no safe move to show makes a free move, told as the hint's.
+    const QString news = CellNews(before, now, lost);
+    said << (now.hintAsked && !news.isEmpty() ? tr("Hint: %1").arg(news) : news);
+  }
   if (hintStarted) said << tr("Hint: row %1, column %2").arg(now.hintRow + 1).arg(now.hintCol + 1);
   if (now.hintsLeft != before.hintsLeft && now.hintsLeft >= 0)
     said << tr("Hints left: %n", nullptr, now.hintsLeft);
@@ -122,6 +131,7 @@ Narrator::Moment Narrator::Take() const {
   m.hintCol = state.AnimCol;
   m.hintRow = state.AnimRow;
   m.seconds = brelvox::WholeSeconds(state.Elapsed);
+  m.hintAsked = hintAsked_;
   return m;
 }
 

@@ -34,6 +34,8 @@ class Narrator : public QObject {
   void Quiet();
   // Speaks what is pending now, before a modal dialog takes the event loop.
   void SpeakNow();
+  // The Hint command was given: a free move it makes is told as the hint's.
+  void HintAsked();
 
   // What a player could know of the game at one moment.
   struct Moment {
@@ -50,6 +52,7 @@ class Narrator : public QObject {
     int hintCol = 0;
     int hintRow = 0;
     int seconds = 0;
+    bool hintAsked = false;  // the Hint command was given since the last moment
   };
   // The words for the step from one moment to the next; empty when nothing
   // a player hears changed.
@@ -63,6 +66,7 @@ class Narrator : public QObject {
   Moment last_;
   bool pending_ = false;
   bool quiet_ = false;  // the event in progress tells nothing
+  bool hintAsked_ = false;
 };
 
 }  // namespace brelvox::ui
