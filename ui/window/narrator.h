@@ -63,10 +63,11 @@ class Narrator : public QObject {
 
   const brelvox::MainWindowLogic& logic_;
   SpokenNotice& notice_;
-  Moment last_;
+  // Declared before last_, which the constructor fills from Take().
   bool pending_ = false;
   bool quiet_ = false;  // the event in progress tells nothing
   bool hintAsked_ = false;
+  Moment last_;
 };
 
 }  // namespace brelvox::ui
