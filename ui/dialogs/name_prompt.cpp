@@ -7,6 +7,7 @@
 #include <QValidator>
 
 #include "app/score_table.h"
+#include "widgets/logic_text.h"
 
 namespace brelvox::ui {
 
@@ -22,15 +23,11 @@ class CodePointLimit final : public QValidator {
   }
 };
 
-// The prompt's texts belong to the main window's win, as they always have.
-QString WindowText(const char* english) {
-  return QCoreApplication::translate("brelvox::ui::TMainWindow", english);
-}
-
 }  // namespace
 
 std::string AskPlayerName(QWidget* parent) {
   QInputDialog prompt(parent);
+  // The prompt's texts belong to the main window's win, as they always have.
   prompt.setWindowTitle(
       WindowText(QT_TRANSLATE_NOOP("brelvox::ui::TMainWindow", "New highscore!")));
   prompt.setLabelText(

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "widgets/logic_text.h"
+
 namespace brelvox::ui {
 
 namespace {
@@ -110,7 +112,6 @@ constexpr std::array<CommandDeclaration, kCommandCount> kCommands{{
      false},
 }};
 
-
 constexpr bool InCommandOrder() {
   for (int i = 0; i < kCommandCount; ++i)
     if (static_cast<int>(kCommands[i].command) != i) return false;
@@ -121,10 +122,6 @@ static_assert(InCommandOrder(), "the table lists the commands in their order");
 // The modifiers that make a key another command.
 constexpr Qt::KeyboardModifiers kCommandModifiers =
     Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-
-QString Translated(const char* english) {
-  return QCoreApplication::translate("brelvox::ui::TMainWindow", english);
-}
 
 }  // namespace
 
@@ -137,11 +134,11 @@ const CommandDeclaration& Declaration(Command command) {
 }
 
 QString CommandText(Command command) {
-  return Translated(Declaration(command).text);
+  return WindowText(Declaration(command).text);
 }
 
 QString CommandDescription(Command command) {
-  return Translated(Declaration(command).description);
+  return WindowText(Declaration(command).description);
 }
 
 QString KeyNames(Command command, const QString& separator) {

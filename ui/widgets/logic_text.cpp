@@ -32,4 +32,8 @@ QString LogicText(const std::string& english) {
   return QCoreApplication::translate("CoreText", english.c_str());
 }
 
+QString WindowText(const char* english) {
+  return QCoreApplication::translate("brelvox::ui::TMainWindow", english);
+}
+
 }  // namespace brelvox::ui

@@ -13,4 +13,8 @@ namespace brelvox::ui {
 // back unchanged.
 QString LogicText(const std::string& english);
 
+// A text of the main window's own (marked with QT_TRANSLATE_NOOP in the
+// "brelvox::ui::TMainWindow" context) in the player's language.
+QString WindowText(const char* english);
+
 }  // namespace brelvox::ui

@@ -13,15 +13,6 @@
 
 namespace brelvox::ui {
 
-namespace {
-
-// The toolbar's texts are translated as the main window's.
-struct WindowText {
-  Q_DECLARE_TR_FUNCTIONS(brelvox::ui::TMainWindow)
-};
-
-}  // namespace
-
 Toolbar::Toolbar(const brelvox::ControlStates& start, QWidget* parent) : BevelPanel(parent) {
   setObjectName(QStringLiteral("Panel1"));
   auto button = [this](const char* name, const char* glyph, const QString& caption, int left) {
@@ -68,11 +59,13 @@ Toolbar::Toolbar(const brelvox::ControlStates& start, QWidget* parent) : BevelPa
 }
 
 void Toolbar::NameForAssistiveTools() {
-  DigHint->setAccessibleName(WindowText::tr("Hints left"));
-  DigHint->setAccessibleDescription(
-      WindowText::tr("Hints you may still take without losing your score"));
-  Panel3->setAccessibleName(WindowText::tr("Time"));
-  Panel3->setAccessibleDescription(WindowText::tr("Time played, hours:minutes:seconds"));
+  DigHint->setAccessibleName(
+      WindowText(QT_TRANSLATE_NOOP("brelvox::ui::TMainWindow", "Hints left")));
+  DigHint->setAccessibleDescription(WindowText(QT_TRANSLATE_NOOP(
+      "brelvox::ui::TMainWindow", "Hints you may still take without losing your score")));
+  Panel3->setAccessibleName(WindowText(QT_TRANSLATE_NOOP("brelvox::ui::TMainWindow", "Time")));
+  Panel3->setAccessibleDescription(WindowText(
+      QT_TRANSLATE_NOOP("brelvox::ui::TMainWindow", "Time played, hours:minutes:seconds")));
   UpButton->setAccessibleName(CommandText(Command::BiggerCells));
   DownButton->setAccessibleName(CommandText(Command::SmallerCells));
   const std::pair<GlyphButton*, Command> buttons[] = {
