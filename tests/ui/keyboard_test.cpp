@@ -60,6 +60,7 @@ struct Program : uitest::Program {
             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     ulong time = clock += 1000;
     Send(QEvent::KeyPress, key, time, scanCode, false, modifiers);
+    time += 500 - 40;  // the repeats start after a delay
     for (int i = 0; i < repeats; ++i) {
       time += 40;
       Send(QEvent::KeyRelease, key, time, scanCode, i % 2 == 1, modifiers);

@@ -24,6 +24,11 @@ constexpr UsKey kUsKeys[] = {
     {38, Qt::Key_L},     {44, Qt::Key_Z},     {45, Qt::Key_X}, {46, Qt::Key_C}, {47, Qt::Key_V},
     {48, Qt::Key_B},     {49, Qt::Key_N},     {50, Qt::Key_M}};
 
+// A key repeats only after it has been held this long (the window systems
+// wait 200 to 660 ms); two presses closer together are two presses, even
+// when the second shares its time stamp with the release between them.
+constexpr quint64 kShortestRepeatDelay = 100;
+
 }  // namespace
 
 int UsLayoutKey(quint32 nativeScanCode) {
@@ -40,9 +45,11 @@ quint64 HeldKeys::Identity(const QKeyEvent& event) {
 bool HeldKeys::Pressed(const QKeyEvent& event) {
   const quint64 key = Identity(event);
   const quint64 time = event.timestamp();
-  const bool repeat =
-      event.isAutoRepeat() || down_.contains(key) || (time != 0 && releasedAt_.value(key) == time);
+  const bool releasedNow = time != 0 && releasedAt_.value(key) == time &&
+                           time - pressedAt_.value(key) >= kShortestRepeatDelay;
+  const bool repeat = event.isAutoRepeat() || down_.contains(key) || releasedNow;
   down_.insert(key);
+  if (!repeat) pressedAt_.insert(key, time);
   return !repeat;
 }
 
@@ -55,6 +62,7 @@ void HeldKeys::Released(const QKeyEvent& event) {
 void HeldKeys::Forget() {
   down_.clear();
   releasedAt_.clear();
+  pressedAt_.clear();
 }
 
 }  // namespace brelvox::ui

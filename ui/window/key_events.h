@@ -35,6 +35,7 @@ class HeldKeys {
 
   QSet<quint64> down_;
   QHash<quint64, quint64> releasedAt_;  // the time stamp of each key's last release
+  QHash<quint64, quint64> pressedAt_;   // the time stamp of each key's last first press
 };
 
 }  // namespace brelvox::ui
