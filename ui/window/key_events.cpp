@@ -45,9 +45,12 @@ quint64 HeldKeys::Identity(const QKeyEvent& event) {
 bool HeldKeys::Pressed(const QKeyEvent& event) {
   const quint64 key = Identity(event);
   const quint64 time = event.timestamp();
-  const bool releasedNow = time != 0 && releasedAt_.value(key) == time &&
-                           time - pressedAt_.value(key) >= kShortestRepeatDelay;
-  const bool repeat = event.isAutoRepeat() || down_.contains(key) || releasedNow;
+  // The toolkit, too, takes a release and a press with one time stamp for a
+  // repeat, so its flag counts only past the delay as well.
+  const bool heldLongEnough = time == 0 || time - pressedAt_.value(key) >= kShortestRepeatDelay;
+  const bool releasedNow = time != 0 && releasedAt_.value(key) == time;
+  const bool repeat =
+      down_.contains(key) || ((event.isAutoRepeat() || releasedNow) && heldLongEnough);
   down_.insert(key);
   if (!repeat) pressedAt_.insert(key, time);
   return !repeat;
